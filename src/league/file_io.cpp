@@ -1,0 +1,173 @@
+#include "league/file_io.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include "league/error.h"
+
+namespace zt {
+
+namespace {
+
+std::string systemReason(int error) {
+    return std::strerror(error);
+}
+
+bool equalNoCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+class DiskFileWriter final : public FileWriter {
+public:
+    void write(const fs::path& path, std::span<const std::uint8_t> bytes) override {
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        if (fd < 0) {
+            throw Error(systemReason(errno));
+        }
+        std::size_t done = 0;
+        while (done < bytes.size()) {
+            const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+            if (n < 0 && errno == EINTR) {
+                continue;
+            }
+            if (n <= 0) {
+                const int error = n < 0 ? errno : ENOSPC;
+                ::close(fd);
+                throw Error(systemReason(error));
+            }
+            done += static_cast<std::size_t>(n);
+        }
+        if (::close(fd) != 0) {
+            throw Error(systemReason(errno));
+        }
+    }
+};
+
+fs::path temporaryFor(const fs::path& target) {
+    return target.parent_path() / ("." + target.filename().string() + ".ztedit-" + std::to_string(::getpid()));
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> readFileBytes(const fs::path& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        throw Error("Cannot open file \"" + path.string() + "\". " + systemReason(errno));
+    }
+    std::vector<std::uint8_t> bytes;
+    std::error_code ec;
+    const auto size = fs::file_size(path, ec);
+    if (!ec) {
+        bytes.reserve(static_cast<std::size_t>(size));
+    }
+    std::uint8_t buffer[1 << 16];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            const int error = errno;
+            ::close(fd);
+            throw Error("Error reading file \"" + path.string() + "\". " + systemReason(error));
+        }
+        if (n == 0) {
+            break;
+        }
+        bytes.insert(bytes.end(), buffer, buffer + n);
+    }
+    ::close(fd);
+    return bytes;
+}
+
+std::optional<fs::path> findFileNoCase(const fs::path& dir, std::string_view name) {
+    std::error_code ec;
+    const fs::path exact = dir / std::string(name);
+    if (fs::is_regular_file(exact, ec)) {
+        return exact;
+    }
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        if (equalNoCase(it->path().filename().string(), name) && it->is_regular_file(ec)) {
+            return it->path();
+        }
+    }
+    return std::nullopt;
+}
+
+fs::path leagueFilePath(const fs::path& dir, std::string_view name) {
+    return findFileNoCase(dir, name).value_or(dir / std::string(name));
+}
+
+FileWriter& diskFileWriter() {
+    static DiskFileWriter writer;
+    return writer;
+}
+
+void writeFileAtomically(const fs::path& target, std::span<const std::uint8_t> bytes, FileWriter& writer) {
+    FileTransaction transaction(writer);
+    transaction.stage(target, bytes);
+    transaction.commit();
+}
+
+FileTransaction::FileTransaction(FileWriter& writer) : m_writer(writer) {}
+
+FileTransaction::~FileTransaction() {
+    if (!m_committed) {
+        removeTemporaries();
+    }
+}
+
+void FileTransaction::stage(const fs::path& target, std::span<const std::uint8_t> bytes) {
+    const fs::path temporary = temporaryFor(target);
+    // A target staged twice (a league opened from its players.zt re-creates that file as the
+    // selected file) keeps one temporary holding the last content.
+    const bool known =
+        std::any_of(m_staged.begin(), m_staged.end(), [&](const Staged& s) { return s.target == target; });
+    if (!known) {
+        m_staged.push_back({temporary, target});
+    }
+    try {
+        m_writer.write(temporary, bytes);
+    } catch (const Error& reason) {
+        // Name the file the user knows, not the temporary.
+        throw Error("Cannot write file \"" + target.string() + "\". " + reason.what());
+    }
+}
+
+bool FileTransaction::stageCopy(const fs::path& source, const fs::path& target) {
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes = readFileBytes(source);
+    } catch (const Error&) {
+        return false;
+    }
+    stage(target, bytes);
+    return true;
+}
+
+void FileTransaction::commit() {
+    for (std::size_t i = 0; i < m_staged.size(); ++i) {
+        std::error_code ec;
+        fs::rename(m_staged[i].temporary, m_staged[i].target, ec);
+        if (ec) {
+            m_staged.erase(m_staged.begin(), m_staged.begin() + static_cast<std::ptrdiff_t>(i));
+            throw Error("Cannot replace file \"" + m_staged.front().target.string() + "\". " + ec.message());
+        }
+    }
+    m_committed = true;
+}
+
+void FileTransaction::removeTemporaries() noexcept {
+    for (const auto& staged : m_staged) {
+        std::error_code ec;
+        fs::remove(staged.temporary, ec);
+    }
+}
+
+}  // namespace zt

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zt {
+
+namespace fs = std::filesystem;
+
+// Reads a whole file. Throws zt::Error naming the file and the system's reason.
+std::vector<std::uint8_t> readFileBytes(const fs::path& path);
+
+// The file `name` in `dir`, matched without regard to letter case (a league copied from
+// Windows may hold "Players.zt"); an exact match wins. No value when there is none.
+std::optional<fs::path> findFileNoCase(const fs::path& dir, std::string_view name);
+
+// Where a league file lives or will be written: the existing file of that name in any letter
+// case, else `dir/name`.
+fs::path leagueFilePath(const fs::path& dir, std::string_view name);
+
+// Writes the bytes of one file, throwing zt::Error with the system's reason on failure. The
+// default writes to disk; tests substitute writers that fail.
+class FileWriter {
+public:
+    virtual ~FileWriter() = default;
+    virtual void write(const fs::path& path, std::span<const std::uint8_t> bytes) = 0;
+};
+
+FileWriter& diskFileWriter();
+
+// Writes to a temporary file beside `target` and renames it over the target, so a failed
+// write never leaves a half-written file in place.
+void writeFileAtomically(const fs::path& target,
+                         std::span<const std::uint8_t> bytes,
+                         FileWriter& writer = diskFileWriter());
+
+// A group of files that replace their targets together: every file is written to a temporary
+// first; commit() renames them into place only when all were written. Destroying an
+// uncommitted transaction removes its temporaries, leaving the targets as they were.
+class FileTransaction {
+public:
+    explicit FileTransaction(FileWriter& writer = diskFileWriter());
+    ~FileTransaction();
+    FileTransaction(const FileTransaction&) = delete;
+    FileTransaction& operator=(const FileTransaction&) = delete;
+
+    void stage(const fs::path& target, std::span<const std::uint8_t> bytes);
+
+    // Stages a copy of `source`; a source that is missing or unreadable is skipped quietly,
+    // as copies of side files never stop a save. Returns whether a copy was staged.
+    bool stageCopy(const fs::path& source, const fs::path& target);
+
+    void commit();
+
+private:
+    struct Staged {
+        fs::path temporary;
+        fs::path target;
+    };
+
+    void removeTemporaries() noexcept;
+
+    FileWriter& m_writer;
+    std::vector<Staged> m_staged;
+    bool m_committed = false;
+};
+
+}  // namespace zt

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace zt {
+
+enum class Answer { Yes, No, Cancel };
+
+// Questions and messages a command needs in its middle. The window answers with message
+// boxes, the command-line tool from its flags, tests from a script.
+class Interaction {
+public:
+    virtual ~Interaction() = default;
+
+    virtual bool askYesNo(const std::string& question) = 0;
+    virtual Answer askYesNoCancel(const std::string& question) = 0;
+    virtual void information(const std::string& message) = 0;
+    virtual void warning(const std::string& message) = 0;
+    // A line of text; no value when the user cancels.
+    virtual std::optional<std::string> promptText(const std::string& caption,
+                                                  const std::string& prompt,
+                                                  const std::string& initialText) = 0;
+};
+
+}  // namespace zt

@@ -1,0 +1,119 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "league/codes.h"
+#include "league/game_result.h"
+#include "league/league_names.h"
+#include "league/net_info.h"
+#include "league/player_record.h"
+#include "league/season_records.h"
+#include "league/stat_history.h"
+
+namespace zt {
+
+// Owning list of players; records keep their address while others are added or removed.
+using PlayerList = std::vector<std::unique_ptr<PlayerRecord>>;
+
+struct PlayersFileWords {
+    std::int32_t first = 0;                         // before the player count
+    std::array<std::int32_t, 3> afterPlayers = {};  // between the records and the league names
+};
+
+struct StatsFileWords {
+    std::int32_t beforePlayers = 0;
+    std::int32_t beforeTeams = 0;
+};
+
+struct Team {
+    TeamRecord record;
+    std::vector<TeamEntry> entries;
+};
+
+// An entry of the team lists: a text and the team number it stands for (255: free agents).
+struct TeamListEntry {
+    std::string text;
+    int teamNumber = 0;
+    bool operator==(const TeamListEntry&) const = default;
+};
+
+// The one open league: everything read from the league files, plus the editing state that
+// lives with it. The file readers fill it, commands change it in place, the writers save it.
+class League {
+public:
+    std::filesystem::path leagueDir;     // the league directory
+    std::filesystem::path selectedFile;  // the .sea, .pla or players.zt the league was opened from
+
+    // players.zt
+    PlayerList players;
+    std::int32_t loadedPlayerCount = 0;  // players at or beyond this index are new
+    PlayersFileWords playersFileWords;
+    std::array<LeagueNames, 2> leagueNames;
+    std::vector<std::uint8_t> playersFileTail;
+
+    // stats.zt
+    bool statsLoaded = false;
+    HistoryList playerHistories;
+    HistoryList teamHistories;
+    StatsFileWords statsFileWords;
+    std::vector<std::uint8_t> statsFileTail;
+
+    // season.zt
+    SeasonHeader seasonHeader;
+    std::vector<Team> teams;  // at most 32; team number = index
+    std::vector<std::int32_t> seasonTrailer;
+    std::vector<std::uint8_t> seasonTrailerRest;
+
+    // scores.zt and playoffs.zt
+    bool scoresLoaded = false;
+    std::vector<GameScore> gameScores;
+    bool playoffsLoaded = false;
+    std::array<PlayoffSeries, kPlayoffSeriesCount> playoffSeries;  // series 1 to 7 at 0 to 6
+    std::vector<std::uint8_t> playoffsFileTail;
+
+    NetLeagueInfo netInfo;
+
+    // Editing state: references into the lists above, never owners.
+    std::vector<PlayerRecord*> exportPool;
+    std::vector<StatHistory*> exportPoolHistories;
+    PlayerRecord* currentPlayer = nullptr;
+    StatHistory* currentHistory = nullptr;
+
+    std::vector<TeamListEntry> teamNameList;
+    std::vector<TeamListEntry> teamAbbrevList;
+
+    League();
+
+    bool changed() const { return m_changed; }
+    void markChanged() { m_changed = true; }
+    void clearChanged() { m_changed = false; }
+
+    int teamCount() const { return static_cast<int>(teams.size()); }
+    bool isTeam(int teamNumber) const { return teamNumber >= 0 && teamNumber < teamCount(); }
+
+    // First player with that id, in list order.
+    PlayerRecord* findPlayerById(std::uint32_t playerId) const;
+    // Largest playerId + 1, or 1 without players.
+    std::uint32_t nextPlayerId() const;
+    // Whether the player's id is one of the 120 roster ids of the team.
+    bool isOnRoster(const PlayerRecord& player, int teamNumber) const;
+    std::string teamName(int teamNumber) const;
+    std::string teamAbbrev(int teamNumber) const;
+
+    // Rebuilds teamNameList and teamAbbrevList from the team records.
+    void buildTeamLists();
+
+private:
+    bool m_changed = false;
+};
+
+// First block of the list with that key.
+StatHistory* findHistory(const HistoryList& list, std::int32_t key);
+
+}  // namespace zt

@@ -1,0 +1,137 @@
+#include "league/numbers.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+
+#include "league/error.h"
+
+namespace zt {
+
+namespace {
+
+std::string_view trimmed(std::string_view text) {
+    const auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!text.empty() && isBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+std::string printfText(const char* format, int precision, double x) {
+    std::array<char, 512> buffer{};
+    const int n = std::snprintf(buffer.data(), buffer.size(), format, precision, x);
+    return std::string(buffer.data(), static_cast<std::size_t>(std::max(0, n)));
+}
+
+void dropTrailingZeros(std::string& text) {
+    if (text.find('.') == std::string::npos) {
+        return;
+    }
+    while (!text.empty() && text.back() == '0') {
+        text.pop_back();
+    }
+    if (!text.empty() && text.back() == '.') {
+        text.pop_back();
+    }
+}
+
+}  // namespace
+
+double roundHalfEven(double x) {
+    // nearbyint rounds in the current mode, which is round-to-nearest-even unless changed.
+    return std::nearbyint(x);
+}
+
+double roundHalfEven(double x, int decimals) {
+    const double scale = std::pow(10.0, decimals);
+    return roundHalfEven(x * scale) / scale;
+}
+
+std::string FormatRate(double x) {
+    std::string text = printfText("%.*f", 3, roundHalfEven(x, 3));
+    if (text.rfind("0.", 0) == 0) {
+        text.erase(0, 1);
+    } else if (text.rfind("-0.", 0) == 0) {
+        text.erase(1, 1);
+    }
+    return text;
+}
+
+std::string FormatFixed2(double x) {
+    return printfText("%.*f", 2, roundHalfEven(x, 2));
+}
+
+std::string FormatShort(double x) {
+    if (!std::isfinite(x)) {
+        return std::isnan(x) ? "NAN" : (x > 0 ? "INF" : "-INF");
+    }
+    if (x == 0) {
+        return "0";
+    }
+    // Find the decimal exponent after rounding to 15 significant digits, then print that many
+    // digits in fixed notation.
+    const std::string scientific = printfText("%.*e", 14, x);
+    const int exponent = std::atoi(scientific.c_str() + scientific.find('e') + 1);
+    std::string text = printfText("%.*f", std::max(0, 14 - exponent), x);
+    dropTrailingZeros(text);
+    if (text == "-0") {
+        text = "0";
+    }
+    return text;
+}
+
+std::string shortestFloatText(float x) {
+    std::array<char, 128> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x, std::chars_format::fixed);
+    return std::string(buffer.data(), result.ptr);
+}
+
+std::string shortestDoubleText(double x) {
+    std::array<char, 512> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x, std::chars_format::fixed);
+    return std::string(buffer.data(), result.ptr);
+}
+
+std::string invalidIntegerMessage(std::string_view text) {
+    return "'" + std::string(text) + "' is not a valid integer value";
+}
+
+std::string invalidFloatMessage(std::string_view text) {
+    return "'" + std::string(text) + "' is not a valid floating point value";
+}
+
+std::int32_t parseInteger(std::string_view text) {
+    std::string_view digits = trimmed(text);
+    if (!digits.empty() && digits.front() == '+') {
+        digits.remove_prefix(1);
+    }
+    std::int32_t value = 0;
+    const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (digits.empty() || result.ec != std::errc() || result.ptr != digits.data() + digits.size()) {
+        throw Error(invalidIntegerMessage(text));
+    }
+    return value;
+}
+
+double parseFloat(std::string_view text) {
+    std::string_view number = trimmed(text);
+    if (!number.empty() && number.front() == '+') {
+        number.remove_prefix(1);
+    }
+    double value = 0;
+    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (number.empty() || result.ec != std::errc() || result.ptr != number.data() + number.size() ||
+        !std::isfinite(value)) {
+        throw Error(invalidFloatMessage(text));
+    }
+    return value;
+}
+
+}  // namespace zt
