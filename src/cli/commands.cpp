@@ -1,0 +1,15 @@
+#include "cli/commands.h"
+
+namespace zt::cli {
+
+std::vector<std::unique_ptr<CliCommand>> makeCommands() {
+    std::vector<std::unique_ptr<CliCommand>> commands;
+    commands.push_back(makeGenerateCommand());
+    commands.push_back(makeInfoCommand());
+    commands.push_back(makeSaveCommand());
+    commands.push_back(makeSaveAsCommand());
+    commands.push_back(makeDumpCommand());
+    return commands;
+}
+
+}  // namespace zt::cli

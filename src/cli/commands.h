@@ -1,0 +1,15 @@
+#pragma once
+
+#include <memory>
+
+#include "cli/cli_command.h"
+
+namespace zt::cli {
+
+std::unique_ptr<CliCommand> makeGenerateCommand();
+std::unique_ptr<CliCommand> makeInfoCommand();
+std::unique_ptr<CliCommand> makeSaveCommand();
+std::unique_ptr<CliCommand> makeSaveAsCommand();
+std::unique_ptr<CliCommand> makeDumpCommand();
+
+}  // namespace zt::cli

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "league/interaction.h"
+
+namespace zt::test {
+
+// Answers questions from a script and records every question and message, so tests can check
+// the exact texts a command showed. An unscripted question fails the test.
+class ScriptedInteraction : public Interaction {
+public:
+    struct Shown {
+        enum class Kind { YesNo, YesNoCancel, Information, Warning, Prompt } kind;
+        std::string text;
+    };
+
+    void answerYesNo(bool answer) { m_yesNo.push_back(answer); }
+    void answerYesNoCancel(Answer answer) { m_yesNoCancel.push_back(answer); }
+    void answerPrompt(std::optional<std::string> answer) { m_prompts.push_back(std::move(answer)); }
+
+    bool askYesNo(const std::string& question) override;
+    Answer askYesNoCancel(const std::string& question) override;
+    void information(const std::string& message) override;
+    void warning(const std::string& message) override;
+    std::optional<std::string> promptText(const std::string& caption,
+                                          const std::string& prompt,
+                                          const std::string& initialText) override;
+
+    const std::vector<Shown>& shown() const { return m_shown; }
+    // The texts shown, in order, whatever their kind.
+    std::vector<std::string> texts() const;
+    bool scriptExhausted() const { return m_yesNo.empty() && m_yesNoCancel.empty() && m_prompts.empty(); }
+
+private:
+    std::deque<bool> m_yesNo;
+    std::deque<Answer> m_yesNoCancel;
+    std::deque<std::optional<std::string>> m_prompts;
+    std::vector<Shown> m_shown;
+};
+
+}  // namespace zt::test
