@@ -107,7 +107,8 @@ public:
 
 protected:
     static std::size_t checkedOffset(std::size_t offset, std::size_t width) {
-        if (offset + width > N) {
+        // Written so that a huge offset cannot wrap around the sum and slip through.
+        if (width > N || offset > N - width) {
             throw std::out_of_range("record field beyond the record");
         }
         return offset;

@@ -127,8 +127,10 @@ void FileTransaction::stage(const fs::path& target, std::span<const std::uint8_t
     const fs::path temporary = temporaryFor(target);
     // A target staged twice (a league opened from its players.zt re-creates that file as the
     // selected file) keeps one temporary holding the last content.
-    const bool known =
-        std::any_of(m_staged.begin(), m_staged.end(), [&](const Staged& s) { return s.target == target; });
+    // Compared in normal form: "players.zt" and "./players.zt" are one file and one temporary.
+    const bool known = std::any_of(m_staged.begin(), m_staged.end(), [&](const Staged& s) {
+        return s.target.lexically_normal() == target.lexically_normal();
+    });
     if (!known) {
         m_staged.push_back({temporary, target});
     }

@@ -30,7 +30,9 @@ std::filesystem::path leagueDirFromSelectedFile(const std::filesystem::path& sel
         const std::size_t cut = upper(path).find(extension);
         return withSeparator(path.substr(0, cut) + (extension == ".SEA" ? "Season" : "Playoffs"));
     }
-    return withSeparator(selectedFile.parent_path().string());
+    // A bare file name lives in the current folder; an empty folder would become the root.
+    const std::string folder = selectedFile.parent_path().string();
+    return withSeparator(folder.empty() ? "." : folder);
 }
 
 std::filesystem::path leagueDirForSaveAs(const std::filesystem::path& chosenFile) {

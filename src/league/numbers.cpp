@@ -3,7 +3,6 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <limits>
 
@@ -24,10 +23,22 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
-std::string printfText(const char* format, int precision, double x) {
+// printf's digits without its locale: snprintf would write the decimal separator of the C
+// locale (a comma in a German one), to_chars always writes a dot.
+std::string decimalText(double x, std::chars_format format, int precision) {
     std::array<char, 512> buffer{};
-    const int n = std::snprintf(buffer.data(), buffer.size(), format, precision, x);
-    return std::string(buffer.data(), static_cast<std::size_t>(std::max(0, n)));
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x, format, precision);
+    return std::string(buffer.data(), result.ec == std::errc() ? result.ptr : buffer.data());
+}
+
+// from_chars takes no plus sign, so one is dropped first; a minus right after it ("+-5") leaves
+// no number and must not be read as a negative one.
+bool dropPlusSign(std::string_view& text) {
+    if (text.empty() || text.front() != '+') {
+        return true;
+    }
+    text.remove_prefix(1);
+    return text.empty() || text.front() != '-';
 }
 
 void dropTrailingZeros(std::string& text) {
@@ -55,7 +66,7 @@ double roundHalfEven(double x, int decimals) {
 }
 
 std::string FormatRate(double x) {
-    std::string text = printfText("%.*f", 3, roundHalfEven(x, 3));
+    std::string text = decimalText(roundHalfEven(x, 3), std::chars_format::fixed, 3);
     if (text.rfind("0.", 0) == 0) {
         text.erase(0, 1);
     } else if (text.rfind("-0.", 0) == 0) {
@@ -65,7 +76,7 @@ std::string FormatRate(double x) {
 }
 
 std::string FormatFixed2(double x) {
-    return printfText("%.*f", 2, roundHalfEven(x, 2));
+    return decimalText(roundHalfEven(x, 2), std::chars_format::fixed, 2);
 }
 
 std::string FormatShort(double x) {
@@ -77,9 +88,9 @@ std::string FormatShort(double x) {
     }
     // Find the decimal exponent after rounding to 15 significant digits, then print that many
     // digits in fixed notation.
-    const std::string scientific = printfText("%.*e", 14, x);
+    const std::string scientific = decimalText(x, std::chars_format::scientific, 14);
     const int exponent = std::atoi(scientific.c_str() + scientific.find('e') + 1);
-    std::string text = printfText("%.*f", std::max(0, 14 - exponent), x);
+    std::string text = decimalText(x, std::chars_format::fixed, std::max(0, 14 - exponent));
     dropTrailingZeros(text);
     if (text == "-0") {
         text = "0";
@@ -109,12 +120,10 @@ std::string invalidFloatMessage(std::string_view text) {
 
 std::int32_t parseInteger(std::string_view text) {
     std::string_view digits = trimmed(text);
-    if (!digits.empty() && digits.front() == '+') {
-        digits.remove_prefix(1);
-    }
+    const bool signOk = dropPlusSign(digits);
     std::int32_t value = 0;
     const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (digits.empty() || result.ec != std::errc() || result.ptr != digits.data() + digits.size()) {
+    if (!signOk || digits.empty() || result.ec != std::errc() || result.ptr != digits.data() + digits.size()) {
         throw Error(invalidIntegerMessage(text));
     }
     return value;
@@ -122,12 +131,10 @@ std::int32_t parseInteger(std::string_view text) {
 
 double parseFloat(std::string_view text) {
     std::string_view number = trimmed(text);
-    if (!number.empty() && number.front() == '+') {
-        number.remove_prefix(1);
-    }
+    const bool signOk = dropPlusSign(number);
     double value = 0;
     const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (number.empty() || result.ec != std::errc() || result.ptr != number.data() + number.size() ||
+    if (!signOk || number.empty() || result.ec != std::errc() || result.ptr != number.data() + number.size() ||
         !std::isfinite(value)) {
         throw Error(invalidFloatMessage(text));
     }

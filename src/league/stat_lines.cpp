@@ -1,8 +1,8 @@
 #include "league/stat_lines.h"
 
 #include <array>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 #include "league/numbers.h"
 
@@ -164,9 +164,12 @@ std::string fieldingPercentageText(const FieldingLineData& d) {
     if (chances == 0) {
         return "1.000";
     }
+    // "%0.3f" digits with a dot whatever the locale (snprintf would follow the C locale).
     std::array<char, 32> buffer{};
-    std::snprintf(buffer.data(), buffer.size(), "%0.3f", static_cast<double>(d.putouts + d.assists) / chances);
-    return buffer.data();
+    const double fraction = static_cast<double>(d.putouts + d.assists) / chances;
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), fraction, std::chars_format::fixed, 3);
+    return std::string(buffer.data(), result.ptr);
 }
 
 }  // namespace zt
