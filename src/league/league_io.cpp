@@ -88,7 +88,10 @@ std::unique_ptr<League> openLeague(const fs::path& selectedFile) {
 
 void saveLeague(League& league, FileWriter& writer) {
     FileTransaction transaction(writer);
-    transaction.stage(league.selectedFile, kEmptyFile);
+    // The selected file as it exists on disk: a league opened as ".../players.zt" whose file is
+    // "Players.zt" must not get a second, empty "players.zt" that the next open would read.
+    const fs::path selected = league.selectedFile;
+    transaction.stage(leagueFilePath(selected.parent_path(), selected.filename().string()), kEmptyFile);
     stageLeagueFiles(transaction, league, league.leagueDir, nullptr);
     transaction.commit();
     league.clearChanged();

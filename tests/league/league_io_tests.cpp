@@ -163,6 +163,16 @@ TEST_F(LeagueFolder, LeagueOpenedFromPlayersZtKeepsItsPlayersWhenSaved) {
     EXPECT_TRUE(temporaries().empty());
 }
 
+TEST_F(LeagueFolder, PlayersZtNamedInAnotherLetterCaseIsNotDuplicatedBySaving) {
+    fs::rename(m_dir / "players.zt", m_dir / "Players.zt");
+    const auto before = test::snapshotFolder(m_root.path());
+    auto league = openLeague(m_dir / "players.zt");
+    league->markChanged();
+    saveLeague(*league);
+    EXPECT_EQ(test::snapshotFolder(m_root.path()), before);
+    EXPECT_EQ(imageOf(*openLeague(m_sea)), imageOf(*m_built));
+}
+
 TEST_F(LeagueFolder, LeagueOpenedFromARelativePlayersZtOpensAndSaves) {
     const fs::path previous = fs::current_path();
     fs::current_path(m_dir);
