@@ -27,7 +27,10 @@ void parseSeasonFile(std::span<const std::uint8_t> bytes, const std::filesystem:
     SeasonHeader header;
     in.readInto(header.bytes(), "the season header");
     const std::int32_t teamCount = header.get(sh::teamCount);
-    if (teamCount < 0 || teamCount > kMaxTeams) {
+    if (teamCount < 0) {
+        in.fail("it announces " + std::to_string(teamCount) + " teams");
+    }
+    if (teamCount > kMaxTeams) {
         in.fail("it announces " + std::to_string(teamCount) + " teams, more than the " + std::to_string(kMaxTeams) +
                 " a season can hold");
     }
