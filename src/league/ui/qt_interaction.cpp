@@ -1,0 +1,54 @@
+#include "league/ui/qt_interaction.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+
+#include "league/ui/qt_text.h"
+
+namespace zt::ui {
+
+namespace {
+QString caption() {
+    return QApplication::applicationDisplayName();
+}
+}  // namespace
+
+bool QtInteraction::askYesNo(const std::string& question) {
+    return QMessageBox::question(m_parent, caption(), fromMessage(question), QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
+Answer QtInteraction::askYesNoCancel(const std::string& question) {
+    switch (QMessageBox::question(
+        m_parent, caption(), fromMessage(question), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        default:
+            return Answer::Cancel;
+    }
+}
+
+void QtInteraction::information(const std::string& message) {
+    QMessageBox::information(m_parent, caption(), fromMessage(message));
+}
+
+void QtInteraction::warning(const std::string& message) {
+    QMessageBox::warning(m_parent, caption(), fromMessage(message));
+}
+
+std::optional<std::string> QtInteraction::promptText(const std::string& title,
+                                                     const std::string& prompt,
+                                                     const std::string& initialText) {
+    bool ok = false;
+    const QString text = QInputDialog::getText(
+        m_parent, fromMessage(title), fromMessage(prompt), QLineEdit::Normal, fromLeagueText(initialText), &ok);
+    if (!ok) {
+        return std::nullopt;
+    }
+    return toLeagueText(text);
+}
+
+}  // namespace zt::ui

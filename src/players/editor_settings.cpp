@@ -1,0 +1,99 @@
+#include "players/editor_settings.h"
+
+#include <array>
+#include <cctype>
+#include <charconv>
+#include <utility>
+
+namespace zt {
+
+namespace {
+
+// The display options in the order they are read.
+std::array<std::pair<const char*, StoredColor EditorSettings::*>, 10> colourGroup() {
+    return {{{"dlcol", &EditorSettings::dlColor},
+             {"majcol", &EditorSettings::majorColor},
+             {"aaacol", &EditorSettings::aaaColor},
+             {"aacol", &EditorSettings::aaColor},
+             {"acol", &EditorSettings::aColor},
+             {"rostercol", &EditorSettings::rosterColor},
+             {"nonrostercol", &EditorSettings::nonRosterColor},
+             {"leadersH", &EditorSettings::leadersHeaderColor},
+             {"leadersR", &EditorSettings::leadersRowColor},
+             {"emptycol", &EditorSettings::emptyColor}}};
+}
+
+std::optional<int> parseWhole(const std::string& text) {
+    int value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+void readDisplayGroup(const SettingsStore& store, EditorSettings& settings) {
+    const auto showHidden = store.readText("ShowHidden");
+    if (!showHidden || showHidden->empty()) {
+        return;
+    }
+    settings.showHidden = std::toupper(static_cast<unsigned char>(showHidden->front())) == 'Y';
+    for (const auto& [name, member] : colourGroup()) {
+        const auto value = store.readInteger(name);
+        if (!value) {
+            return;
+        }
+        settings.*member = static_cast<StoredColor>(*value);
+    }
+}
+
+}  // namespace
+
+EditorSettings readEditorSettings(const SettingsStore& store, EditorSettings defaults) {
+    EditorSettings settings = std::move(defaults);
+    for (int i = 0; i < RecentFiles::kCount; ++i) {
+        settings.recentFiles.items[static_cast<std::size_t>(i)] =
+            store.readText("File" + std::to_string(i + 1)).value_or("");
+    }
+    if (const auto path = store.readText("Path")) {
+        settings.dataPath = *path;
+    }
+    if (const auto path = store.readText("GamePath")) {
+        settings.gamePath = *path;
+    }
+    settings.batSort = static_cast<std::int32_t>(store.readInteger("bsort").value_or(settings.batSort));
+    settings.pitchSort = static_cast<std::int32_t>(store.readInteger("psort").value_or(settings.pitchSort));
+    readDisplayGroup(store, settings);
+
+    settings.defaultTeam = parseWhole(store.readText("DefaultTeam").value_or("")).value_or(kFreeAgentTeam);
+    settings.defaultTeamName = store.readText("Name").value_or("");
+    if (settings.defaultTeamName.empty()) {
+        settings.defaultTeam = kFreeAgentTeam;
+        settings.defaultTeamName = "Free Agents";
+    }
+    return settings;
+}
+
+void writeEditorSettings(const EditorSettings& settings, SettingsStore& store) {
+    for (int i = 0; i < RecentFiles::kCount; ++i) {
+        store.writeText("File" + std::to_string(i + 1), settings.recentFiles.items[static_cast<std::size_t>(i)]);
+    }
+    store.writeText("Name", settings.defaultTeamName);
+    store.writeText("DefaultTeam", std::to_string(settings.defaultTeam));
+    store.writeInteger("bsort", settings.batSort);
+    store.writeInteger("psort", settings.pitchSort);
+    for (const auto& [name, member] : colourGroup()) {
+        store.writeInteger(name, settings.*member);
+    }
+    store.writeText("ShowHidden", settings.showHidden ? "Y" : "N");
+}
+
+std::string gameDirectory(const EditorSettings& settings, const char* environmentValue) {
+    std::string dir = environmentValue != nullptr && *environmentValue != '\0' ? environmentValue : settings.gamePath;
+    if (!dir.empty() && dir.back() != '/') {
+        dir += '/';
+    }
+    return dir;
+}
+
+}  // namespace zt
