@@ -1,0 +1,197 @@
+#include "players/ui/player_grid_view.h"
+
+#include <algorithm>
+
+#include <QHeaderView>
+#include <QItemSelection>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include "players/ui/player_grid_model.h"
+
+namespace zt::ui {
+
+PlayerGridView::PlayerGridView(QWidget* parent) : QTableView(parent) {
+    setObjectName(QStringLiteral("grille"));
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSortingEnabled(false);  // header clicks are handled here, to keep list order until one
+    setWordWrap(false);
+    setShowGrid(true);
+    setAlternatingRowColors(false);
+    setDragEnabled(false);
+
+    // Fixed row heights: the view never has to measure thousands of rows.
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+
+    QHeaderView* header = horizontalHeader();
+    header->setSectionsClickable(true);
+    header->setSortIndicatorShown(false);
+    header->setHighlightSections(false);
+    header->setStretchLastSection(false);
+    connect(header, &QHeaderView::sectionClicked, this, &PlayerGridView::headerClicked);
+    connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (index.isValid()) {
+            Q_EMIT rowDoubleClicked(index.row());
+        }
+    });
+}
+
+void PlayerGridView::setGridModel(PlayerGridModel* model) {
+    m_model = model;
+    setModel(model);
+    for (int column = kGridIndexColumn; column < kGridColumnCount; ++column) {
+        setColumnHidden(column, true);
+    }
+    QHeaderView* header = horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    header->setSectionResizeMode(kGridNameColumn, QHeaderView::Stretch);
+    const int digit = fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    setColumnWidth(kGridNumberColumn, digit * 6);
+    setColumnWidth(kGridPositionColumn, digit * 6);
+    setColumnWidth(kGridLevelColumn, digit * 8);
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& current) {
+        if (current.isValid()) {
+            Q_EMIT currentRowSelected(current.row());
+        }
+    });
+}
+
+void PlayerGridView::sortRowsBy(int column, SortOrder order) {
+    if (m_model == nullptr || column < 0 || column >= kGridColumnCount) {
+        return;
+    }
+    m_sortColumn = column;
+    m_sortOrder = order;
+    showSortIndicator(true);
+    m_model->sortBy(column, order);
+}
+
+void PlayerGridView::showSortIndicator(bool shown) {
+    QHeaderView* header = horizontalHeader();
+    if (shown && m_sortColumn >= 0) {
+        header->setSortIndicator(m_sortColumn,
+                                 m_sortOrder == SortOrder::Ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
+        header->setSortIndicatorShown(true);
+    } else {
+        header->setSortIndicatorShown(false);
+    }
+}
+
+void PlayerGridView::headerClicked(int section) {
+    if (m_model == nullptr || !isEnabled()) {
+        return;
+    }
+    const SortOrder order =
+        section == m_sortColumn && m_sortOrder == SortOrder::Ascending ? SortOrder::Descending : SortOrder::Ascending;
+    sortRowsBy(section, order);
+    // The first row of the new order becomes the current one, so what is highlighted at the
+    // top is also the player the editor shows.
+    selectOnlyRow(0);
+    scrollToTop();
+}
+
+void PlayerGridView::selectOnlyRow(int row) {
+    if (m_model == nullptr || row < 0 || row >= m_model->rowCount()) {
+        return;
+    }
+    const int column = currentIndex().isValid() ? currentIndex().column() : kGridNumberColumn;
+    const QModelIndex target = m_model->index(row, column);
+    selectionModel()->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    scrollTo(target);
+}
+
+int PlayerGridView::currentRow() const {
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+std::vector<int> PlayerGridView::selectedRowNumbers() const {
+    std::vector<int> rows;
+    if (selectionModel() == nullptr) {
+        return rows;
+    }
+    for (const QItemSelectionRange& range : selectionModel()->selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row) {
+            rows.push_back(row);
+        }
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+QItemSelectionModel::SelectionFlags PlayerGridView::selectionCommand(const QModelIndex& index,
+                                                                     const QEvent* event) const {
+    if (!index.isValid()) {
+        return QItemSelectionModel::NoUpdate;
+    }
+    if (event != nullptr) {
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonDblClick: {
+                const auto* mouse = static_cast<const QMouseEvent*>(event);
+                // Ctrl adds the row; it never takes a row out, as the current row stays selected.
+                if (mouse->modifiers().testFlag(Qt::ControlModifier)) {
+                    return QItemSelectionModel::Select | QItemSelectionModel::Rows;
+                }
+                return QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
+            }
+            case QEvent::MouseMove:
+            case QEvent::MouseButtonRelease:
+                return QItemSelectionModel::NoUpdate;
+            default:
+                break;
+        }
+    }
+    return QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
+}
+
+void PlayerGridView::moveCurrentRow(int step) {
+    if (m_model == nullptr || m_model->rowCount() == 0) {
+        return;
+    }
+    const int row = currentRow();
+    const int target = row < 0 ? 0 : std::clamp(row + step, 0, m_model->rowCount() - 1);
+    if (target != row) {
+        selectOnlyRow(target);
+    }
+}
+
+void PlayerGridView::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Right || (key == Qt::Key_6 && event->modifiers().testFlag(Qt::KeypadModifier))) {
+        event->accept();
+        return;
+    }
+    if (key == Qt::Key_Up || key == Qt::Key_Down) {
+        moveCurrentRow(key == Qt::Key_Up ? -1 : 1);
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void PlayerGridView::mousePressEvent(QMouseEvent* event) {
+    // With several rows selected a right click leaves them, so a pop-up command can act on
+    // all of them; with one or none it makes the clicked row current first.
+    if (event->button() == Qt::RightButton && selectionModel() != nullptr && selectedRowNumbers().size() > 1) {
+        event->accept();
+        return;
+    }
+    QTableView::mousePressEvent(event);
+}
+
+void PlayerGridView::mouseMoveEvent(QMouseEvent* event) {
+    // Moving with a button held neither extends the selection nor moves the current row.
+    if (event->buttons() != Qt::NoButton) {
+        event->accept();
+        return;
+    }
+    QTableView::mouseMoveEvent(event);
+}
+
+}  // namespace zt::ui
