@@ -24,7 +24,7 @@ std::vector<Stint> pastCareer(const Profile& p, int seasonYear, int years, int t
                 ++level;
             }
         }
-        if (team != 255 && rng.chance(0.12)) {
+        if (team != 255 && rng.chance(0.07)) {
             team = rng.chance(0.1) ? 255 : rng.between(0, teamCount - 1);
         } else if (team == 255 && rng.chance(0.5)) {
             team = rng.between(0, teamCount - 1);

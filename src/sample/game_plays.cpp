@@ -93,8 +93,9 @@ void SimulatedGame::score(Runner runner, bool runBattedIn, bool evenAfterWalkOff
     ++m_score[static_cast<std::size_t>(m_half)];
     ++bat.box.runs;
     ++bat.box.inningRuns.back();
-    bat.box.batters[static_cast<std::size_t>(runner.batterEntry)].bySplit[static_cast<std::size_t>(m_batSplit)].runs +=
-        1;
+    bat.box.batters[static_cast<std::size_t>(runner.batterEntry)]
+        .bySplit[static_cast<std::size_t>(runner.batterSplit)]
+        .runs += 1;
     if (runBattedIn) {
         battingLine(m_batterEntry).rbi += 1;
     }
@@ -167,7 +168,8 @@ bool SimulatedGame::eventsBeforePitch() {
         return currentPitcher().bySplit[static_cast<std::size_t>(m_pitSplit)];
     };
     const auto runnerLine = [&](const Runner& r) -> BattingTotals& {
-        return bat.box.batters[static_cast<std::size_t>(r.batterEntry)].bySplit[static_cast<std::size_t>(m_batSplit)];
+        return bat.box.batters[static_cast<std::size_t>(r.batterEntry)]
+            .bySplit[static_cast<std::size_t>(r.batterSplit)];
     };
 
     if (m_bases[0] && !m_bases[1]) {
@@ -278,7 +280,7 @@ void SimulatedGame::plateAppearance() {
         pg.firstSplit = m_pitSplit;
     }
     const bool pinch = game.position == 0;
-    const Runner runner{game.player, entry, fielding().pitcherEntry, m_pitSplit, false};
+    const Runner runner{game.player, entry, fielding().pitcherEntry, m_pitSplit, m_batSplit, false};
     PitchingTotals& p = pg.bySplit[static_cast<std::size_t>(hand)];
 
     bool atBat = true;

@@ -16,6 +16,7 @@ constexpr int kTeamSlots = 31;  // 30 clubs and the free agents
 struct Usage {
     int plateAppearances = 0;
     int games = 0;
+    double pinchShare = 0;  // share of his at bats as a pinch hitter
     PitchingUsage pitching;
     struct Field {
         int position, games, outs;
@@ -77,6 +78,7 @@ private:
             total += weights.back();
         }
         std::vector<int> fieldOuts(11, 0);
+        int benchAppearances = 0;
         for (std::size_t i = 0; i < hitters.size(); ++i) {
             const Profile& p = m_org.player(hitters[i].player);
             Usage& u = usageOf(hitters[i]);
@@ -89,6 +91,13 @@ private:
             for (const auto& f : u.fielding) {
                 fieldOuts[static_cast<std::size_t>(f.position)] += f.outs;
             }
+            benchAppearances += p.role == role::Starter ? 0 : u.plateAppearances;
+        }
+        // A team sends up about one pinch hitter a game, from its bench.
+        const double pinchShare =
+            unattached ? 0.1 : (benchAppearances > 0 ? std::min(0.25, games * 0.9 / (benchAppearances * 0.88)) : 0.0);
+        for (const Member& m : hitters) {
+            usageOf(m).pinchShare = m_org.player(m.player).role == role::Starter ? 0.0 : pinchShare;
         }
         if (unattached) {
             return;
@@ -141,12 +150,23 @@ private:
         for (const Member& m : starters) {
             endurance += m_org.player(m.player).endurance;
         }
-        int starterOuts = 0;
+        int starts = 0;
         for (const Member& m : starters) {
             const Profile& p = m_org.player(m.player);
-            Usage& u = usageOf(m);
             const double share = unattached ? m_rng.uniform(5.0, 25.0) * scale : games * p.endurance / endurance;
-            u.pitching.starts = std::min(m_rng.roundRandom(std::min(share, 34.0 * scale)), games);
+            usageOf(m).pitching.starts = std::min(m_rng.roundRandom(std::min(share, 34.0 * scale)), games);
+            starts += usageOf(m).pitching.starts;
+        }
+        // Rounding may hand out a start or two more than the team played.
+        for (std::size_t i = 0; !unattached && starts > games; i = (i + 1) % starters.size()) {
+            if (usageOf(starters[i]).pitching.starts > 0) {
+                --usageOf(starters[i]).pitching.starts;
+                --starts;
+            }
+        }
+        int starterOuts = 0;
+        for (const Member& m : starters) {
+            Usage& u = usageOf(m);
             u.pitching.outs = m_rng.roundRandom(u.pitching.starts * m_rng.uniform(16.5, 19.0));
             u.pitching.games = std::min(games, u.pitching.starts + (m_rng.chance(0.15) ? m_rng.between(1, 3) : 0));
             starterOuts += u.pitching.outs;
@@ -210,12 +230,14 @@ private:
     Random& m_filler;
 };
 
+// A split line is written whenever it holds anything: a walk and a run against a left-hander
+// count even in a game counted against right-handers.
 bool battingShown(const BattingTotals& t) {
-    return t.games > 0 || t.atBats > 0;
+    return !t.empty();
 }
 
 bool pitchingShown(const PitchingTotals& t) {
-    return t.games > 0 || t.outsPitched > 0;
+    return !t.empty();
 }
 
 // The past and minor-league season lines of one player.
@@ -226,7 +248,7 @@ void writeDrawnSeason(
     const int ageThen = p.age - (shape.seasonYear - s.year);
     if (!p.pitcher) {
         const auto lines =
-            battingSeason(p, u.plateAppearances, u.games, battingForm(p, ageThen, rng), p.role == role::Bench, rng);
+            battingSeason(p, u.plateAppearances, u.games, battingForm(p, ageThen, rng), u.pinchShare, rng);
         for (int split = 0; split < 2; ++split) {
             if (battingShown(lines[static_cast<std::size_t>(split)])) {
                 out.batting({s.year, s.level, split, s.team}, lines[static_cast<std::size_t>(split)]);
@@ -239,7 +261,7 @@ void writeDrawnSeason(
         if (bats) {
             const int pa = rng.roundRandom(u.pitching.starts * 2.2 + (u.pitching.games - u.pitching.starts) * 0.1);
             const auto lines =
-                battingSeason(p, pa, std::min(u.pitching.games, pa), battingForm(p, ageThen, rng), false, rng);
+                battingSeason(p, pa, std::min(u.pitching.games, pa), battingForm(p, ageThen, rng), 0.0, rng);
             for (int split = 0; split < 2; ++split) {
                 if (battingShown(lines[static_cast<std::size_t>(split)])) {
                     out.batting({s.year, s.level, split, s.team}, lines[static_cast<std::size_t>(split)]);

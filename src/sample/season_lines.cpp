@@ -37,7 +37,8 @@ void limitExtraBaseHits(int hits, int& doubles, int& triples, int& homeRuns) {
     }
 }
 
-BattingTotals battingSplit(const Profile& p, int split, int plateAppearances, double form, bool pinch, Random& rng) {
+BattingTotals battingSplit(
+    const Profile& p, int split, int plateAppearances, double form, double pinchShare, Random& rng) {
     BattingTotals t;
     const std::size_t s = static_cast<std::size_t>(split);
     const double avg = std::clamp(p.avg[s] * form, 0.05, 0.45);
@@ -75,10 +76,8 @@ BattingTotals battingSplit(const Profile& p, int split, int plateAppearances, do
     t.caughtStealing = attempts - t.stolenBases;
     t.pickoffs = rng.roundRandom(onFirst * 0.004);
     t.gidp = std::min(t.atBats - t.hits - t.strikeouts, rng.roundRandom(t.atBats * 0.02 * (1.5 - p.speed / 10.0)));
-    if (pinch) {
-        t.pinchAtBats = rng.roundRandom(t.atBats * 0.12);
-        t.pinchBaseHits = std::min({t.hits, t.pinchAtBats, rng.roundRandom(t.pinchAtBats * avg)});
-    }
+    t.pinchAtBats = std::min(t.atBats, rng.roundRandom(t.atBats * pinchShare));
+    t.pinchBaseHits = std::min({t.hits, t.pinchAtBats, rng.roundRandom(t.pinchAtBats * avg)});
     return t;
 }
 
@@ -117,7 +116,7 @@ PitchingTotals pitchingSplit(const Profile& p, int split, int outs, double form,
 }  // namespace
 
 std::array<BattingTotals, 2> battingSeason(
-    const Profile& p, int plateAppearances, int games, double form, bool pinchHitter, Random& rng) {
+    const Profile& p, int plateAppearances, int games, double form, double pinchShare, Random& rng) {
     const double share = std::clamp(rng.normal(0.28, 0.03), 0.15, 0.4);
     const std::array<int, 2> pa = divide(plateAppearances, share, rng);
     std::array<int, 2> g = divide(games, share, rng);
@@ -133,7 +132,7 @@ std::array<BattingTotals, 2> battingSeason(
             continue;
         }
         result[static_cast<std::size_t>(split)] =
-            battingSplit(p, split, pa[static_cast<std::size_t>(split)], form, pinchHitter, rng);
+            battingSplit(p, split, pa[static_cast<std::size_t>(split)], form, pinchShare, rng);
         result[static_cast<std::size_t>(split)].games = g[static_cast<std::size_t>(split)];
     }
     return result;

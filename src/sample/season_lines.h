@@ -14,9 +14,9 @@ namespace zt::sample {
 // batter hits better, the pitcher allows more.
 
 // Batting of `plateAppearances` in `games`, split against left- (0) and right-handed (1)
-// pitchers, about 30/70.
+// pitchers, about 30/70; `pinchShare` of his at bats come as a pinch hitter.
 std::array<BattingTotals, 2> battingSeason(
-    const Profile& p, int plateAppearances, int games, double form, bool pinchHitter, Random& rng);
+    const Profile& p, int plateAppearances, int games, double form, double pinchShare, Random& rng);
 
 struct PitchingUsage {
     int outs = 0;

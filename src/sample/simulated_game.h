@@ -23,6 +23,7 @@ private:
         int batterEntry = -1;   // his batting line in this game
         int pitcherEntry = -1;  // the pitcher charged if he scores
         int pitcherSplit = 1;
+        int batterSplit = 1;  // what he does on the bases counts where he reached them
         bool unearned = false;
     };
 
