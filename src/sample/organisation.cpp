@@ -14,8 +14,8 @@ class Builder {
 public:
     Builder(Organisation& org, Random& rng) : m_org(org), m_rng(rng) {}
 
-    int add(const PlayerSpec& spec, int team, int level, int homeLevel) {
-        Profile p = makePlayer(spec, m_rng);
+    int add(const PlayerRequest& request, int team, int level, int homeLevel) {
+        Profile p = makePlayer(request, m_rng);
         p.team = team;
         p.level = level;
         p.homeLevel = homeLevel;

@@ -233,13 +233,13 @@ void makeRecords(Profile& p, Random& rng) {
 
 }  // namespace
 
-Profile makePlayer(const PlayerSpec& spec, Random& rng) {
-    const CalibreTraits& traits = traitsOf(spec.calibre);
+Profile makePlayer(const PlayerRequest& request, Random& rng) {
+    const CalibreTraits& traits = traitsOf(request.calibre);
     Profile p;
-    p.pitcher = spec.pitcher;
-    p.position = spec.pitcher ? pos::P : spec.position;
-    p.secondPosition = spec.pitcher ? pos::P : secondPositionFor(p.position, rng);
-    p.role = spec.role;
+    p.pitcher = request.pitcher;
+    p.position = request.pitcher ? pos::P : request.position;
+    p.secondPosition = request.pitcher ? pos::P : secondPositionFor(p.position, rng);
+    p.role = request.role;
     p.firstName = std::string(rng.pick(firstNames()));
     p.lastName = std::string(rng.pick(lastNames()));
     p.age =

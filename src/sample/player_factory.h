@@ -8,7 +8,7 @@ namespace zt::sample {
 // The calibre a player is generated for: the four playing levels, or the free-agent pool.
 enum class Calibre { Major = 0, AAA = 1, AA = 2, A = 3, FreeAgent = 4 };
 
-struct PlayerSpec {
+struct PlayerRequest {
     bool pitcher = false;
     int position = 1;  // 2-10 for hitters; pitchers are always 1
     int role = role::Bench;
@@ -17,6 +17,6 @@ struct PlayerSpec {
 
 // A complete player of that kind: name, body, handedness, ratings, repertoire, familiarity and
 // the record of last season. Team, level and id are the caller's.
-Profile makePlayer(const PlayerSpec& spec, Random& rng);
+Profile makePlayer(const PlayerRequest& request, Random& rng);
 
 }  // namespace zt::sample

@@ -1,6 +1,7 @@
 #include "sample/player_histories.h"
 
 #include <algorithm>
+#include <map>
 
 #include "sample/career_paths.h"
 #include "sample/season_lines.h"
@@ -74,7 +75,8 @@ private:
         for (const Member& m : hitters) {
             const Profile& p = m_org.player(m.player);
             const double strength = std::max(0.15, 0.3 * p.ops(0) + 0.7 * p.ops(1) - 0.45);
-            weights.push_back((p.role == role::Starter ? 3.0 : 1.0) * strength);
+            // Playing time also depends on health and the manager's whims, so it varies by season.
+            weights.push_back((p.role == role::Starter ? 3.0 : 1.0) * strength * m_rng.uniform(0.75, 1.25));
             total += weights.back();
         }
         std::vector<int> fieldOuts(11, 0);
@@ -83,10 +85,11 @@ private:
             const Profile& p = m_org.player(hitters[i].player);
             Usage& u = usageOf(hitters[i]);
             const double share = unattached ? games * m_rng.uniform(0.6, 2.6) : budget * weights[i] / total;
-            u.plateAppearances = m_rng.roundRandom(std::min(cap, share));
+            u.plateAppearances = m_rng.roundRandom(std::min(cap * m_rng.uniform(0.85, 1.0), share));
             const double perGame = p.role == role::Starter ? 4.2 : 3.2;
-            u.games =
-                std::clamp(m_rng.roundRandom(u.plateAppearances / perGame), u.plateAppearances > 0 ? 1 : 0, games);
+            // Catchers need their days off.
+            const int most = p.position == pos::C ? m_rng.roundRandom(games * m_rng.uniform(0.75, 0.9)) : games;
+            u.games = std::clamp(m_rng.roundRandom(u.plateAppearances / perGame), u.plateAppearances > 0 ? 1 : 0, most);
             addFielding(p, u);
             for (const auto& f : u.fielding) {
                 fieldOuts[static_cast<std::size_t>(f.position)] += f.outs;
@@ -172,17 +175,17 @@ private:
             starterOuts += u.pitching.outs;
         }
         const int remaining = std::max(0, games * 27 - starterOuts);
+        std::vector<double> weights;
         double weight = 0;
         for (const Member& m : relievers) {
-            weight += m_org.player(m.player).role == role::Closer ? 1.3 : 1.0;
+            weights.push_back((m_org.player(m.player).role == role::Closer ? 1.3 : 1.0) * m_rng.uniform(0.75, 1.25));
+            weight += weights.back();
         }
         int relieverGames = 0;
-        for (const Member& m : relievers) {
-            const Profile& p = m_org.player(m.player);
-            Usage& u = usageOf(m);
-            const double w = p.role == role::Closer ? 1.3 : 1.0;
-            const double share = unattached ? m_rng.uniform(60.0, 200.0) * scale : remaining * w / weight;
-            u.pitching.outs = m_rng.roundRandom(std::min(share, 283.0 * scale));
+        for (std::size_t i = 0; i < relievers.size(); ++i) {
+            Usage& u = usageOf(relievers[i]);
+            const double share = unattached ? m_rng.uniform(60.0, 200.0) * scale : remaining * weights[i] / weight;
+            u.pitching.outs = m_rng.roundRandom(std::min(share, 283.0 * scale * m_rng.uniform(0.75, 1.0)));
             u.pitching.games = std::clamp(
                 m_rng.roundRandom(u.pitching.outs / m_rng.uniform(3.0, 4.5)), u.pitching.outs > 0 ? 1 : 0, games);
             relieverGames += u.pitching.games;
@@ -300,7 +303,29 @@ void writeMajorSeason(BlockWriter& out, const Profile& p, const SeasonRecord& r,
 
 // The streak record: longest hitting streak, and a pitcher's longest winning and losing runs,
 // at least as long as any of this season's.
-void writeStreaks(BlockWriter& out, const Profile& p, const SeasonRecord* current, std::size_t seasons, Random& rng) {
+// The shortest longest runs a season's decisions allow: w wins among l losses include a run of
+// at least ceil(w / (l + 1)) wins.
+std::pair<int, int> streaksImpliedBy(const StatHistory& block) {
+    std::map<int, std::pair<int, int>> decisions;
+    for (const PitchingLine& line : block.pitching) {
+        const PitchingLineData d = decodePitchingLine(line);
+        decisions[d.year].first += d.wins;
+        decisions[d.year].second += d.losses;
+    }
+    std::pair<int, int> longest{0, 0};
+    for (const auto& [year, wl] : decisions) {
+        longest.first = std::max(longest.first, (wl.first + wl.second) / (wl.second + 1));
+        longest.second = std::max(longest.second, (wl.second + wl.first) / (wl.first + 1));
+    }
+    return longest;
+}
+
+void writeStreaks(BlockWriter& out,
+                  const Profile& p,
+                  const SeasonRecord* current,
+                  std::size_t seasons,
+                  std::pair<int, int> implied,
+                  Random& rng) {
     const int team = p.team;
     BattingTotals hitting;
     const double experience = static_cast<double>(std::min<std::size_t>(seasons, 10));
@@ -309,13 +334,15 @@ void writeStreaks(BlockWriter& out, const Profile& p, const SeasonRecord* curren
     hitting.hits = std::clamp(std::max(drawn, current ? current->longestHitStreak : 0), 1, 30);
     out.batting({kStreakYear, p.homeLevel, 0, team}, hitting);
     if (p.pitcher) {
+        // Starters get a decision most times out; relievers rarely string many together.
+        const int seasonsPitched = static_cast<int>(experience);
+        const int longest = p.role == role::Starter ? 4 + seasonsPitched : 2 + seasonsPitched / 3;
         PitchingTotals streaks;
-        streaks.wins = std::clamp(
-            std::max(rng.between(1, 4 + static_cast<int>(experience)), current ? current->longestWinStreak : 0), 1, 30);
-        streaks.losses = std::clamp(
-            std::max(rng.between(1, 3 + static_cast<int>(experience) / 2), current ? current->longestLossStreak : 0),
-            1,
-            30);
+        const int wins = std::max({rng.between(1, longest), implied.first, current ? current->longestWinStreak : 0});
+        const int losses =
+            std::max({rng.between(1, longest * 2 / 3 + 1), implied.second, current ? current->longestLossStreak : 0});
+        streaks.wins = std::clamp(wins, 1, 30);
+        streaks.losses = std::clamp(losses, 1, 30);
         out.pitching({kStreakYear, p.homeLevel, 0, team}, streaks);
     }
 }
@@ -384,7 +411,7 @@ HistoryList buildPlayerHistories(
         // The streak record leads the block; the seasons follow oldest first.
         StatHistory streaks;
         BlockWriter streakOut(streaks, filler);
-        writeStreaks(streakOut, p, current, seasons[i].size(), rng);
+        writeStreaks(streakOut, p, current, seasons[i].size(), streaksImpliedBy(*block), rng);
         block->batting.insert(block->batting.begin(), streaks.batting.begin(), streaks.batting.end());
         block->pitching.insert(block->pitching.begin(), streaks.pitching.begin(), streaks.pitching.end());
         histories.push_back(std::move(block));

@@ -139,15 +139,28 @@ TEST_P(SampleHistory, EachPlayerHasOneStreakRecord) {
             }
         }
         int pitchingStreaks = 0;
+        PitchingLineData streak;
+        std::map<int, std::pair<int, int>> decisions;
         for (const auto& line : block->pitching) {
             const PitchingLineData d = decodePitchingLine(line);
             if (d.year == kStreakYear) {
                 ++pitchingStreaks;
+                streak = d;
                 EXPECT_GE(d.wins, 1);
                 EXPECT_LE(d.wins, 30);
                 EXPECT_GE(d.losses, 1);
                 EXPECT_LE(d.losses, 30);
+            } else {
+                decisions[d.year].first += d.wins;
+                decisions[d.year].second += d.losses;
             }
+        }
+        // w wins among l losses hold a run of at least ceil(w / (l + 1)) wins, and the same for losses.
+        for (const auto& [year, wl] : decisions) {
+            EXPECT_GE(streak.wins * (wl.second + 1), std::min(30 * (wl.second + 1), wl.first))
+                << block->key << " " << year;
+            EXPECT_GE(streak.losses * (wl.first + 1), std::min(30 * (wl.first + 1), wl.second))
+                << block->key << " " << year;
         }
         EXPECT_EQ(battingStreaks, 1) << block->key;
         EXPECT_EQ(pitchingStreaks, p->get(pf::position) == 1 ? 1 : 0) << block->key;
