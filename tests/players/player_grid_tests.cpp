@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "league/stats_file.h"
@@ -412,20 +411,6 @@ TEST(PlayerGridSort, RowKeyColumnSortsByPlayerIndex) {
         rowWith("1", "a", "ML", 12), rowWith("2", "b", "ML", 3), rowWith("3", "c", "ML", 100)};
     sortRows(rows, kGridIndexColumn, SortOrder::Ascending);
     EXPECT_EQ(indexesOf(rows), (std::vector<int>{3, 12, 100}));
-}
-
-TEST(PlayerGridSort, WhichColumnsAreNumeric) {
-    const std::vector<std::tuple<int, bool, bool>> cases = {{0, false, true},
-                                                            {1, false, false},
-                                                            {2, true, false},
-                                                            {3, false, false},
-                                                            {3, true, true},
-                                                            {4, false, true},
-                                                            {5, false, false},
-                                                            {6, false, false}};
-    for (const auto& [col, holdsValues, numeric] : cases) {
-        EXPECT_EQ(sortsNumerically(col, holdsValues), numeric) << "column " << col;
-    }
 }
 
 // ---- selecting -----------------------------------------------------------------------------

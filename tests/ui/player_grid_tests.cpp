@@ -149,17 +149,6 @@ TEST_F(PlayerGridPanelTest, TeamWithoutPlayersShowsNoRowAndSelectsNobody) {
     EXPECT_TRUE(m_panel->selectedPlayerIndexes().empty());
 }
 
-TEST_F(PlayerGridPanelTest, HiddenPlayersFollowTheOption) {
-    auto& roster = m_league->teams[0].record;
-    roster.setRosterId(2, -1);  // player 2 becomes a hidden player of team 0
-    m_settings.showHidden = false;
-    m_panel->fillTeam(0, kAllLevels);
-    EXPECT_EQ(shownIndexes(), (std::vector<int>{0, 1, 3, 4, 5}));
-    m_settings.showHidden = true;
-    m_panel->fillTeam(0, kAllLevels);
-    EXPECT_EQ(shownIndexes(), (std::vector<int>{0, 1, 2, 3, 4, 5}));
-}
-
 TEST_F(PlayerGridPanelTest, RosterFilterChoiceAsksForTheLevelOnly) {
     m_panel->fillTeam(0, kAllLevels);
     QSignalSpy changed(m_panel.get(), &PlayerGridPanel::levelFilterChanged);
