@@ -140,9 +140,15 @@ fs::path generateSampleLeague(const fs::path& folder, const SampleOptions& optio
     Random sideRng(options.seed, Stream::SideFiles);
     const SideFiles side = makeSideFiles(kSeasonYear, sideRng);
 
-    createFolder(folder);
     const fs::path seasonFile = folder / "Sample.sea";
     const fs::path dir = leagueDirFromSelectedFile(seasonFile);
+    // The editor finds a season's folder by cutting the path at its first ".sea"; a folder whose
+    // path already holds one would send the league files somewhere else entirely.
+    if ((dir / "").lexically_normal() != (folder / "SampleSeason" / "").lexically_normal()) {
+        throw Error("A sample league cannot be written into " + directoryText(folder) +
+                    ": its path contains \".sea\", so the league would be looked for in " + directoryText(dir) + ".");
+    }
+    createFolder(folder);
     createFolder(dir);
 
     writeFileAtomically(dir / "players.zt", serialisePlayersFile(league));

@@ -142,6 +142,27 @@ TEST(SampleFiles, AFolderThatCannotBeCreatedIsAnError) {
     EXPECT_THROW(generateSampleLeague(dir / "plain-file" / "league", quickOptions(1)), Error);
 }
 
+TEST(SampleFiles, AFolderWhosePathHoldsSeaIsRefused) {
+    test::TempDir dir;
+    const fs::path folder = dir / "old.season" / "new";
+    try {
+        generateSampleLeague(folder, quickOptions(1));
+        FAIL() << "no error";
+    } catch (const Error& e) {
+        EXPECT_NE(std::string(e.what()).find(".sea"), std::string::npos) << e.what();
+    }
+    // Nothing was written, in particular not beside the folder where the cut path points.
+    EXPECT_FALSE(fs::exists(dir / "old.season"));
+    EXPECT_FALSE(fs::exists(dir / "oldSeason"));
+}
+
+TEST(SampleFiles, AFolderWithATrailingSeparatorIsFine) {
+    test::TempDir dir;
+    const fs::path seasonFile = generateSampleLeague(dir.path() / "league/", quickOptions(1));
+    EXPECT_TRUE(fs::is_regular_file(seasonFile));
+    EXPECT_TRUE(fs::is_regular_file(dir / "league" / "SampleSeason" / "players.zt"));
+}
+
 // The bytes no field covers carry pseudo-random values, so a reader or writer that drops or
 // rewrites any of them changes the file and the round trip above fails.
 TEST(SampleFiles, UninterpretedBytesAreNotLeftBlank) {
