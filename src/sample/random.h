@@ -13,7 +13,6 @@ namespace zt::sample {
 // of draws it makes leaves the others unchanged.
 enum class Stream : std::uint64_t {
     Teams = 1,
-    Players,
     Organisation,
     History,
     Schedule,

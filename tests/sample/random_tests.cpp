@@ -6,17 +6,17 @@ namespace zt::sample {
 namespace {
 
 TEST(SampleRandom, SameSeedAndStreamRepeatTheSequence) {
-    Random a(42, Stream::Players);
-    Random b(42, Stream::Players);
+    Random a(42, Stream::Organisation);
+    Random b(42, Stream::Organisation);
     for (int i = 0; i < 100; ++i) {
         ASSERT_EQ(a.next(), b.next());
     }
 }
 
 TEST(SampleRandom, StreamsAndSeedsDiffer) {
-    Random a(42, Stream::Players);
+    Random a(42, Stream::Organisation);
     Random b(42, Stream::Games);
-    Random c(43, Stream::Players);
+    Random c(43, Stream::Organisation);
     int sameStream = 0;
     int sameSeed = 0;
     for (int i = 0; i < 100; ++i) {
