@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class QWidget;
+
+namespace zt::app {
+
+// The file and colour choices the main window asks the user for, and the system shell. Commands receive the answer
+// before they run; tests answer in advance instead of showing a dialog.
+class AppDialogs {
+public:
+    virtual ~AppDialogs() = default;
+    // Empty text when the user cancels.
+    virtual QString openFileName(QWidget* parent,
+                                 const QString& caption,
+                                 const QString& directory,
+                                 const QString& filter) = 0;
+    virtual QString saveFileName(QWidget* parent,
+                                 const QString& caption,
+                                 const QString& directory,
+                                 const QString& filter,
+                                 const QString& defaultSuffix) = 0;
+    virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) = 0;
+    // Asks the system shell to open a document, web address or program; false when it could not.
+    virtual bool shellOpen(const QString& target, const QStringList& parameters, const QString& directory) = 0;
+};
+
+// The system's dialogs.
+class QtAppDialogs final : public AppDialogs {
+public:
+    QString openFileName(QWidget* parent,
+                         const QString& caption,
+                         const QString& directory,
+                         const QString& filter) override;
+    QString saveFileName(QWidget* parent,
+                         const QString& caption,
+                         const QString& directory,
+                         const QString& filter,
+                         const QString& defaultSuffix) override;
+    std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
+    bool shellOpen(const QString& target, const QStringList& parameters, const QString& directory) override;
+};
+
+}  // namespace zt::app

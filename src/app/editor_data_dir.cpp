@@ -1,0 +1,53 @@
+#include "app/editor_data_dir.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
+namespace zt::app {
+
+namespace {
+
+// Where the shipped data files are: beside an installed program, or in the source tree the
+// program was built from.
+QString shippedDataDirectory() {
+    const QString installed = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/ztedit/data");
+    if (QDir(installed).exists()) {
+        return installed;
+    }
+    return QStringLiteral(ZT_SOURCE_DATA_DIR);
+}
+
+QString withSeparator(QString directory) {
+    if (!directory.isEmpty() && !directory.endsWith(QLatin1Char('/'))) {
+        directory += QLatin1Char('/');
+    }
+    return directory;
+}
+
+}  // namespace
+
+QString editorDataDirectory(const QString& pathSetting) {
+    const QString fromEnvironment = qEnvironmentVariable("ZTEDIT_DATA_DIR");
+    if (!fromEnvironment.isEmpty()) {
+        return withSeparator(fromEnvironment);
+    }
+    if (!pathSetting.isEmpty()) {
+        return withSeparator(pathSetting);
+    }
+    return withSeparator(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+void seedEditorDataDirectory(const QString& directory) {
+    QDir().mkpath(directory);
+    const QDir shipped(shippedDataDirectory());
+    for (const QString& name : shipped.entryList(QDir::Files)) {
+        const QString target = directory + name;
+        if (!QFile::exists(target)) {
+            QFile::copy(shipped.filePath(name), target);
+        }
+    }
+}
+
+}  // namespace zt::app

@@ -1,0 +1,20 @@
+#include <QApplication>
+#include <QLocale>
+
+#include "app/main_window.h"
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("ztedit"));
+    QApplication::setOrganizationName(QStringLiteral("ztedit"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Zantrip 2003 Editor"));
+    // Numbers are shown and typed with "." whatever the user's locale.
+    QLocale::setDefault(QLocale::c());
+
+    zt::app::TForm1 window;
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst();
+    window.startUp(arguments);
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,120 @@
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QSplitter>
+
+#include "app/app_dialogs.h"
+#include "app/team_menus.h"
+#include "league/league.h"
+#include "league/ui/qt_interaction.h"
+#include "players/ui/player_editor.h"
+#include "players/ui/player_grid_panel.h"
+
+namespace zt::app {
+
+TForm1::TForm1(QWidget* parent)
+    : QMainWindow(parent),
+      m_ownInteraction(std::make_unique<ui::QtInteraction>(this)),
+      m_ownDialogs(std::make_unique<QtAppDialogs>()) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QString::fromLatin1(kStartCaption));
+    m_interaction = m_ownInteraction.get();
+    m_dialogs = m_ownDialogs.get();
+
+    m_menu = buildMainMenu(*this);
+    m_transferMenu = new QMenu(QStringLiteral("Transfer To"), this);
+    m_transferMenu->setObjectName(QStringLiteral("TransferTo1"));
+    QAction* transferFreeAgents = m_transferMenu->addAction(QStringLiteral("Free Agents"));
+    transferFreeAgents->setObjectName(QStringLiteral("TFreeAgents1"));
+    transferFreeAgents->setEnabled(false);
+    m_teamMenus = std::make_unique<TeamMenus>(m_menu.teamsMenu, m_transferMenu);
+
+    buildLayout();
+    connectMenu();
+    connectPanels();
+    enableLeagueCommands(false);
+    resize(1100, 720);
+}
+
+TForm1::~TForm1() {
+    shutDown();
+}
+
+void TForm1::setInteraction(Interaction* interaction) {
+    m_interaction = interaction != nullptr ? interaction : m_ownInteraction.get();
+    m_editor->setInteraction(m_interaction);
+}
+
+void TForm1::setDialogs(AppDialogs* dialogs) {
+    m_dialogs = dialogs != nullptr ? dialogs : m_ownDialogs.get();
+}
+
+Interaction& TForm1::interaction() const {
+    return *m_interaction;
+}
+AppDialogs& TForm1::dialogs() const {
+    return *m_dialogs;
+}
+
+void TForm1::buildLayout() {
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_gridPanel = new ui::PlayerGridPanel(m_splitter);
+    m_editor = new ui::PlayerEditor(m_splitter);
+    m_editor->setInteraction(m_interaction);
+    m_splitter->addWidget(m_gridPanel);
+    m_splitter->addWidget(m_editor);
+    m_splitter->setStretchFactor(0, 1);
+    m_splitter->setStretchFactor(1, 1);
+    setCentralWidget(m_splitter);
+}
+
+void TForm1::connectMenu() {
+    connect(m_menu.open, &QAction::triggered, this, &TForm1::openCommand);
+    connect(m_menu.save, &QAction::triggered, this, [this] { saveCommand(); });
+    connect(m_menu.saveAs, &QAction::triggered, this, &TForm1::saveAsCommand);
+    for (int i = 0; i < static_cast<int>(m_menu.recent.size()); ++i) {
+        connect(m_menu.recent[static_cast<std::size_t>(i)], &QAction::triggered, this, [this, i] { openRecent(i); });
+    }
+    connect(m_menu.exit, &QAction::triggered, this, [this] {
+        activateWindow();
+        close();
+    });
+    connect(m_menu.launchGame, &QAction::triggered, this, &TForm1::launchGame);
+    connect(m_menu.freeAgents, &QAction::triggered, this, &TForm1::showFreeAgents);
+    connect(m_menu.exportPool, &QAction::triggered, this, [this] {
+        m_gridPanel->setHumanChecked(false);
+        showExportPool();
+    });
+    connect(m_menu.colorMajors, &QAction::triggered, this, [this] { chooseColor(&EditorSettings::majorColor); });
+    connect(m_menu.colorAAA, &QAction::triggered, this, [this] { chooseColor(&EditorSettings::aaaColor); });
+    connect(m_menu.colorAA, &QAction::triggered, this, [this] { chooseColor(&EditorSettings::aaColor); });
+    connect(m_menu.colorA, &QAction::triggered, this, [this] { chooseColor(&EditorSettings::aColor); });
+    connect(m_menu.colorDL, &QAction::triggered, this, [this] { chooseColor(&EditorSettings::dlColor); });
+    connect(m_menu.colorRoster, &QAction::triggered, this, [this] { chooseColor(&EditorSettings::rosterColor); });
+    connect(m_menu.colorNonRoster, &QAction::triggered, this, [this] { chooseColor(&EditorSettings::nonRosterColor); });
+    connect(m_menu.colorUnfilled, &QAction::triggered, this, [this] { chooseColor(&EditorSettings::emptyColor); });
+    connect(m_menu.allBlack, &QAction::triggered, this, &TForm1::allBlack);
+    connect(m_menu.showHidden, &QAction::toggled, this, &TForm1::toggleShowHidden);
+    connect(m_menu.about, &QAction::triggered, this, &TForm1::showAbout);
+    connect(m_menu.donate, &QAction::triggered, this, &TForm1::openDonationPage);
+}
+
+void TForm1::connectPanels() {
+    connect(m_gridPanel, &ui::PlayerGridPanel::playerSelected, this, &TForm1::onPlayerSelected);
+    connect(m_gridPanel, &ui::PlayerGridPanel::levelFilterChanged, this, &TForm1::onLevelFilterChanged);
+    connect(m_editor, &ui::PlayerEditor::playerApplied, this, &TForm1::onPlayerApplied);
+}
+
+void TForm1::enableLeagueCommands(bool open) {
+    for (QAction* action : std::as_const(m_menu.league)) {
+        action->setEnabled(open);
+    }
+    for (QMenu* menu : std::as_const(m_menu.leagueMenus)) {
+        menu->setEnabled(open);
+    }
+    m_gridPanel->setEnabled(open);
+    m_editor->setEnabled(open);
+}
+
+}  // namespace zt::app

@@ -1,0 +1,130 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QStringList>
+#include <memory>
+
+#include "app/main_menu.h"
+#include "players/editor_settings.h"
+#include "ratings/league_constants.h"
+
+class QMenu;
+class QSplitter;
+
+namespace zt {
+class Interaction;
+class League;
+class PlayerRecord;
+}  // namespace zt
+
+namespace zt::ui {
+class PlayerEditor;
+class PlayerGridPanel;
+class QtInteraction;
+}  // namespace zt::ui
+
+namespace zt::app {
+
+class AppDialogs;
+class TeamMenus;
+
+inline constexpr char kStartCaption[] = "Zantrip 2003 Editor 1.05  Beta";
+inline constexpr char kOpenCaption[] = "Zantrip 2003 Editor 1.05 ";
+inline constexpr char kVersionText[] = "Version 1.05";
+inline constexpr char kUnsavedQuestion[] = "Changes have been made. Do you want to save the league ?";
+inline constexpr char kOpenFilter[] = "ZT Season Files (*.sea);;Players Files (players.zt)";
+inline constexpr char kSaveAsFilter[] = "ZT Season Files (*.sea)";
+inline constexpr char kDonationPage[] = "https://ztedit.org/donate";
+
+// The main window: owns the open league, the editor settings and the league constants, and
+// wires the menus to the commands of the core.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // Reads the settings and constants.ini, and opens the league named by the first argument.
+    void startUp(const QStringList& arguments);
+
+    // Seams for tests: who answers questions and file choices.
+    void setInteraction(Interaction* interaction);
+    void setDialogs(AppDialogs* dialogs);
+
+    League* league() const { return m_league.get(); }
+    const EditorSettings& settings() const { return m_settings; }
+    const LeagueConstants& constants() const { return m_constants; }
+    const MainMenu& menu() const { return m_menu; }
+    ui::PlayerGridPanel* gridPanel() const { return m_gridPanel; }
+    ui::PlayerEditor* playerEditor() const { return m_editor; }
+
+    // Commands, also reached from the menus.
+    void openCommand();
+    void openRecent(int item);
+    bool openLeagueFile(const QString& selectedFile);
+    bool saveCommand();
+    void saveAsCommand();
+    void showTeam(int teamNumber);
+    void showFreeAgents();
+    void showExportPool();
+    void launchGame();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Construction
+    void buildLayout();
+    void connectMenu();
+    void connectPanels();
+
+    // League lifecycle
+    void closeLeague();
+    void enableLeagueCommands(bool open);
+    void showDefaultTeam();
+    void updateRecentFiles(const QString& path);
+    void refreshRecentItems();
+    bool confirmDiscardOrSave(bool& saved);
+
+    // Views
+    void fillGrid(int team, int levelFilter);
+    void onPlayerSelected(int playerIndex);
+    void onLevelFilterChanged(int levelCode);
+    void onPlayerApplied(PlayerRecord* player);
+    void updateDefaultTeamCheck();
+    void chooseColor(StoredColor EditorSettings::*color);
+    void allBlack();
+    void toggleShowHidden(bool checked);
+    void repaintGrid();
+
+    // Start and end
+    void shutDown();
+    void showAbout();
+    void openDonationPage();
+    QString dataDirectory() const;
+
+    Interaction& interaction() const;
+    AppDialogs& dialogs() const;
+
+    std::unique_ptr<League> m_league;
+    EditorSettings m_settings;
+    LeagueConstants m_constants;
+    QString m_gameDirectory;
+    QString m_selectedFile;
+    bool m_shutDown = false;
+
+    MainMenu m_menu;
+    QMenu* m_transferMenu = nullptr;
+    std::unique_ptr<TeamMenus> m_teamMenus;
+    QSplitter* m_splitter = nullptr;
+    ui::PlayerGridPanel* m_gridPanel = nullptr;
+    ui::PlayerEditor* m_editor = nullptr;
+
+    std::unique_ptr<ui::QtInteraction> m_ownInteraction;
+    std::unique_ptr<AppDialogs> m_ownDialogs;
+    Interaction* m_interaction = nullptr;
+    AppDialogs* m_dialogs = nullptr;
+};
+
+}  // namespace zt::app

@@ -1,0 +1,199 @@
+// Opening, saving and closing leagues from the main window.
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QMenu>
+
+#include "app/app_dialogs.h"
+#include "app/main_window.h"
+#include "app/team_menus.h"
+#include "league/error.h"
+#include "league/interaction.h"
+#include "league/league.h"
+#include "league/league_io.h"
+#include "league/ui/qt_text.h"
+#include "players/player_grid.h"
+#include "players/ui/player_editor.h"
+#include "players/ui/player_grid_panel.h"
+
+namespace zt::app {
+
+namespace {
+
+// The hourglass while files are read or written.
+class BusyCursor {
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+}  // namespace
+
+bool TForm1::confirmDiscardOrSave(bool& saved) {
+    saved = false;
+    if (!m_league || !m_league->changed()) {
+        return true;
+    }
+    switch (interaction().askYesNoCancel(kUnsavedQuestion)) {
+        case Answer::Yes:
+            saved = saveCommand();
+            return saved;
+        case Answer::No:
+            return true;
+        case Answer::Cancel:
+            break;
+    }
+    return false;
+}
+
+void TForm1::openCommand() {
+    bool saved = false;
+    if (!confirmDiscardOrSave(saved) || saved) {
+        return;  // cancelled, or the league was saved instead
+    }
+    const QString directory = m_gameDirectory.isEmpty() ? QString() : m_gameDirectory + QStringLiteral("Stats/Saves/");
+    const QString file =
+        dialogs().openFileName(this, QStringLiteral("Open"), directory, QString::fromLatin1(kOpenFilter));
+    if (!file.isEmpty()) {
+        openLeagueFile(file);
+    }
+}
+
+void TForm1::openRecent(int item) {
+    const QString path = ui::fromPath(m_settings.recentFiles.items[static_cast<std::size_t>(item)]);
+    if (path.isEmpty()) {
+        return;
+    }
+    bool saved = false;
+    if (!confirmDiscardOrSave(saved) || saved) {
+        return;
+    }
+    openLeagueFile(path);
+}
+
+void TForm1::closeLeague() {
+    m_teamMenus->clear();
+    m_gridPanel->setLeague(nullptr, &m_settings);
+    m_editor->setLeague(nullptr);
+    m_league.reset();
+    enableLeagueCommands(false);
+}
+
+bool TForm1::openLeagueFile(const QString& selectedFile) {
+    // The league open before is closed first, so a failed open leaves no league open.
+    closeLeague();
+    std::unique_ptr<League> league;
+    std::string failure;
+    {
+        BusyCursor busy;
+        try {
+            league = openLeague(ui::toPath(selectedFile));
+        } catch (const Error& e) {
+            failure = e.what();
+        }
+    }
+    if (!league) {
+        interaction().warning(failure);
+        return false;
+    }
+    m_league = std::move(league);
+    m_selectedFile = selectedFile;
+
+    m_editor->setLeague(m_league.get());
+    m_editor->setHistoryPageEnabled(m_league->statsLoaded);
+    m_gridPanel->setLeague(m_league.get(), &m_settings);
+    m_gridPanel->setLevelFilterIndex(0);
+    enableLeagueCommands(true);
+    updateRecentFiles(selectedFile);
+    setWindowTitle(QString::fromLatin1(kOpenCaption) + selectedFile);
+
+    m_teamMenus->build(
+        *m_league, [this](int team) { showTeam(team); }, [](int) {});
+    showDefaultTeam();
+    return true;
+}
+
+void TForm1::showDefaultTeam() {
+    int team = m_settings.defaultTeam;
+    if (team > m_league->teamCount() - 1) {
+        team = 0;
+    } else {
+        m_gridPanel->setHumanChecked(m_league->teams[static_cast<std::size_t>(team)].record.get(tf::humanControlled) ==
+                                     1);
+    }
+    fillGrid(team, kAllLevels);
+    m_gridPanel->setTeamCaption(
+        ui::fromLeagueText(m_league->isTeam(team) ? m_league->teams[static_cast<std::size_t>(team)].record.get(tf::city)
+                                                  : std::string()) +
+        QStringLiteral(" roster"));
+    updateDefaultTeamCheck();
+}
+
+bool TForm1::saveCommand() {
+    if (!m_league) {
+        return false;
+    }
+    try {
+        BusyCursor busy;
+        saveLeague(*m_league);
+    } catch (const Error& e) {
+        interaction().warning(e.what());
+        return false;
+    }
+    if (m_league->currentPlayer != nullptr) {
+        m_editor->loadPlayer(*m_league->currentPlayer);
+    }
+    updateRecentFiles(m_selectedFile);
+    return true;
+}
+
+void TForm1::saveAsCommand() {
+    if (!m_league) {
+        return;
+    }
+    const QString file = dialogs().saveFileName(
+        this, QStringLiteral("Save as"), QString(), QString::fromLatin1(kSaveAsFilter), QStringLiteral("sea"));
+    if (file.isEmpty()) {
+        return;
+    }
+    try {
+        BusyCursor busy;
+        saveLeagueAs(*m_league, ui::toPath(file));
+    } catch (const Error& e) {
+        interaction().warning(e.what());
+        return;
+    }
+    m_selectedFile = file;
+    setWindowTitle(QString::fromLatin1(kStartCaption) + file);
+    updateRecentFiles(file);
+}
+
+void TForm1::updateRecentFiles(const QString& path) {
+    m_settings.recentFiles.update(ui::toPath(path));
+    refreshRecentItems();
+}
+
+void TForm1::refreshRecentItems() {
+    for (std::size_t i = 0; i < m_menu.recent.size(); ++i) {
+        const QString path = ui::fromPath(m_settings.recentFiles.items[i]);
+        m_menu.recent[i]->setText(path);
+        m_menu.recent[i]->setVisible(!path.isEmpty());
+    }
+    m_menu.recentSeparator->setVisible(!m_settings.recentFiles.items[0].empty());
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    bool saved = false;
+    if (!confirmDiscardOrSave(saved)) {
+        event->ignore();
+        return;
+    }
+    shutDown();
+    event->accept();
+}
+
+}  // namespace zt::app

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QColor>
+#include <QStringList>
+#include <deque>
+#include <optional>
+
+#include "app/app_dialogs.h"
+
+namespace zt::test {
+
+// Answers the main window's file and colour dialogs from a script and records what the shell
+// was asked to open.
+class ScriptedDialogs : public app::AppDialogs {
+public:
+    void setNextFileName(const QString& name) { m_fileNames.push_back(name); }
+    void setNextColor(std::optional<QColor> color) { m_colors.push_back(color); }
+
+    QString openFileName(QWidget*, const QString&, const QString& directory, const QString& filter) override {
+        lastDirectory = directory;
+        lastFilter = filter;
+        return next();
+    }
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString& filter, const QString&) override {
+        lastFilter = filter;
+        return next();
+    }
+    std::optional<QColor> chooseColor(QWidget*, const QColor& initial) override {
+        lastInitialColor = initial;
+        if (m_colors.empty()) {
+            return std::nullopt;
+        }
+        auto color = m_colors.front();
+        m_colors.pop_front();
+        return color;
+    }
+    bool shellOpen(const QString& target, const QStringList&, const QString&) override {
+        shellTargets << target;
+        return true;
+    }
+
+    int fileDialogsShown = 0;
+    QString lastDirectory;
+    QString lastFilter;
+    QColor lastInitialColor;
+    QStringList shellTargets;
+
+private:
+    QString next() {
+        ++fileDialogsShown;
+        if (m_fileNames.empty()) {
+            return {};
+        }
+        QString name = m_fileNames.front();
+        m_fileNames.pop_front();
+        return name;
+    }
+
+    std::deque<QString> m_fileNames;
+    std::deque<std::optional<QColor>> m_colors;
+};
+
+}  // namespace zt::test
