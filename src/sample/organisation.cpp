@@ -1,5 +1,7 @@
 #include "sample/organisation.h"
 
+#include "league/codes.h"
+
 #include <algorithm>
 
 #include "sample/player_factory.h"
@@ -71,6 +73,18 @@ void addMinorLevel(Builder& b, TeamPlan& team, int t, int level, int extras) {
             team.roster.push_back(b.add({false, position, role::Bench, calibre}, t, level, level));
         } else {
             team.roster.push_back(b.add({true, pos::P, role::Relief, calibre}, t, level, level));
+        }
+    }
+}
+
+void addHidden(Builder& b, TeamPlan& team, int t, int count) {
+    for (int i = 0; i < count; ++i) {
+        const int level = 1 + i % 3;
+        const Calibre calibre = calibreOf(level);
+        if (i % 2 == 0) {
+            team.hidden.push_back(b.add({false, pos::C + (i / 2) % 9, role::Bench, calibre}, t, level, level));
+        } else {
+            team.hidden.push_back(b.add({true, pos::P, role::Relief, calibre}, t, level, level));
         }
     }
 }
@@ -220,20 +234,22 @@ void assignUniformNumbers(Organisation& org, const TeamPlan& team, Random& rng) 
 Organisation buildOrganisation(int teamCount, int playersPerTeam, int freeAgents, Random& rng) {
     Organisation org;
     org.playersPerTeam = std::max(playersPerTeam, kMinimumPlayersPerTeam);
-    const int disabled = std::max(kMinimumDisabled, org.playersPerTeam / 25);
-    const int extras = org.playersPerTeam - kMajorRoster - 3 * kMinorCore - disabled;
+    const int rostered = std::min(org.playersPerTeam, zt::kRosterSize);
+    const int disabled = std::max(kMinimumDisabled, rostered / 25);
+    const int extras = rostered - kMajorRoster - 3 * kMinorCore - disabled;
     org.players.reserve(static_cast<std::size_t>(teamCount * org.playersPerTeam + freeAgents));
     org.teams.resize(static_cast<std::size_t>(teamCount));
 
     Builder builder(org, rng);
     for (int t = 0; t < teamCount; ++t) {
         TeamPlan& team = org.teams[static_cast<std::size_t>(t)];
-        team.roster.reserve(static_cast<std::size_t>(org.playersPerTeam));
+        team.roster.reserve(static_cast<std::size_t>(rostered));
         addMajorLeague(builder, team, t);
         for (int level = 1; level <= 3; ++level) {
             addMinorLevel(builder, team, t, level, extras / 3 + (level <= extras % 3 ? 1 : 0));
         }
         addDisabled(builder, team, t, disabled, rng);
+        addHidden(builder, team, t, org.playersPerTeam - rostered);
     }
     for (int i = 0; i < freeAgents; ++i) {
         const bool pitcher = rng.chance(0.45);
@@ -251,6 +267,11 @@ Organisation buildOrganisation(int teamCount, int playersPerTeam, int freeAgents
         Profile& p = org.players[i];
         if (p.team == 255) {
             p.uniformNumber = rng.between(1, 99);
+        }
+    }
+    for (const auto& team : org.teams) {
+        for (const int index : team.hidden) {
+            org.players[static_cast<std::size_t>(index)].uniformNumber = rng.between(1, 99);
         }
     }
     // A few players have a photo in the album; the rest show none.

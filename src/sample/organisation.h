@@ -16,7 +16,8 @@ struct LineupEntry {
 using Lineup = std::array<LineupEntry, 9>;
 
 struct TeamPlan {
-    std::vector<int> roster;                        // every player of the team, in roster order
+    std::vector<int> roster;                        // the players on the team roster, in roster order
+    std::vector<int> hidden;                        // players of the team beyond its 120 roster places
     std::array<Lineup, 7> lineups{};                // indexed like LineupKind
     std::array<std::array<int, 5>, 4> rotations{};  // levels 0 (ML) to 3 (A)
     std::vector<int> majorHitters;                  // major-league position players
@@ -35,7 +36,9 @@ struct Organisation {
 };
 
 // Major league 25, each minor level a full lineup with a DH, a five-man rotation and a closer:
-// below this a team cannot field every level, so smaller requests are raised to it.
+// below this a team cannot field every level, so smaller requests are raised to it. A team of
+// more than 120 fills its roster and keeps the rest as players of the team who are not on the
+// roster (the game's hidden players), spread over the minor levels.
 inline constexpr int kMajorRoster = 25;
 inline constexpr int kMinorCore = 15;
 inline constexpr int kMinimumDisabled = 2;

@@ -29,6 +29,7 @@ constexpr int kMaxYears = 100;
 // seasonGames is one byte, and a team's games started in a season must fit the 8-bit field.
 constexpr int kMaxDays = 255;
 constexpr int kMaxPlayerId = 65535;  // player ids are 16-bit
+constexpr int kMaxPlayersPerTeam = 2000;
 
 std::vector<TeamLabel> teamLabels() {
     std::vector<TeamLabel> labels;
@@ -57,9 +58,9 @@ void createFolder(const fs::path& folder) {
 }  // namespace
 
 void validateSampleOptions(const SampleOptions& options) {
-    if (options.playersPerTeam < 0 || options.playersPerTeam > kRosterSize) {
-        throw Error("Players per team must be between 0 and " + std::to_string(kRosterSize) + " (a team roster holds " +
-                    std::to_string(kRosterSize) + " players), not " + std::to_string(options.playersPerTeam) + ".");
+    if (options.playersPerTeam < 0 || options.playersPerTeam > kMaxPlayersPerTeam) {
+        throw Error("Players per team must be between 0 and " + std::to_string(kMaxPlayersPerTeam) + ", not " +
+                    std::to_string(options.playersPerTeam) + ".");
     }
     const std::int64_t teamPlayers =
         static_cast<std::int64_t>(kTeams) * std::max(options.playersPerTeam, kMinimumPlayersPerTeam);

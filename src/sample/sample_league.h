@@ -11,7 +11,7 @@ namespace zt::sample {
 
 struct SampleOptions {
     std::uint64_t seed = 1;
-    int playersPerTeam = 50;  // about this many per team, over ML/AAA/AA/A/DL
+    int playersPerTeam = 50;  // per team, over ML/AAA/AA/A/DL (at least 72, see below)
     int freeAgents = 150;
     int years = 10;  // past seasons of player and team history
     int days = 162;  // days of the schedule in scores.zt
@@ -30,7 +30,8 @@ void validateSampleOptions(const SampleOptions& options);
 // The same options always give the same league, byte for byte.
 //
 // Each team gets at least the players needed to field a lineup, a rotation and a closer at
-// every level (see kMinimumPlayersPerTeam); smaller requests are raised to that.
+// every level (see kMinimumPlayersPerTeam); smaller requests are raised to that. Beyond the 120
+// places of a roster, the further players of a team are on no roster (hidden players).
 SampleLeague buildSampleLeague(const SampleOptions& options);
 
 // Writes FOLDER/Sample.sea (empty file) and FOLDER/SampleSeason/ with players.zt, stats.zt,

@@ -49,9 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
     SampleBadOptions,
     ::testing::Values(
         BadOption{"negative players", with([](SampleOptions& o) { o.playersPerTeam = -1; }), "Players per team"},
-        BadOption{
-            "more players than a roster", with([](SampleOptions& o) { o.playersPerTeam = 121; }), "Players per team"},
-        BadOption{"large league of 600", with([](SampleOptions& o) { o.playersPerTeam = 600; }), "120"},
+        BadOption{"absurd team size", with([](SampleOptions& o) { o.playersPerTeam = 2001; }), "Players per team"},
         BadOption{"negative free agents", with([](SampleOptions& o) { o.freeAgents = -1; }), "Free agents"},
         BadOption{"ids beyond 16 bits", with([](SampleOptions& o) { o.freeAgents = 70000; }), "Free agents"},
         BadOption{"negative years", with([](SampleOptions& o) { o.years = -1; }), "Years"},
@@ -98,6 +96,44 @@ TEST(SampleOptionLimits, FullRostersUseAllHundredTwentySlots) {
     ASSERT_EQ(league.players.size(), 30u * 120u);
     for (const Team& team : league.teams) {
         EXPECT_GT(team.record.rosterId(119), 0);
+    }
+}
+
+// A team larger than its 120 roster places keeps the others as its hidden players: on the team,
+// at a minor level, on no roster and in no lineup or rotation.
+TEST(SampleOptionLimits, PlayersBeyondTheRosterAreHiddenPlayersOfTheTeam) {
+    SampleOptions options;
+    options.playersPerTeam = 200;
+    options.freeAgents = 10;
+    options.years = 1;
+    options.days = 4;
+    const SampleLeague sample = buildSampleLeague(options);
+    const League& league = *sample.league;
+    ASSERT_EQ(league.players.size(), 30u * 200u + 10u);
+    std::vector<int> hiddenPerTeam(30, 0);
+    for (const auto& player : league.players) {
+        const int t = player->teamIndex();
+        if (t == kFreeAgentTeam || league.isOnRoster(*player, t)) {
+            continue;
+        }
+        ++hiddenPerTeam[static_cast<std::size_t>(t)];
+        EXPECT_GE(player->level(), 1);
+        EXPECT_LE(player->level(), 3);
+        const TeamRecord& record = league.teams[static_cast<std::size_t>(t)].record;
+        for (int kind = 0; kind < kLineupKinds; ++kind) {
+            for (int slot = 0; slot < kLineupSlots; ++slot) {
+                EXPECT_NE(record.lineupSlot(static_cast<LineupKind>(kind), slot).playerId, player->playerId());
+            }
+        }
+        for (int level = 0; level < kRotationLevels; ++level) {
+            for (int slot = 0; slot < kRotationSlots; ++slot) {
+                EXPECT_NE(record.rotationSlot(level, slot), player->playerId());
+            }
+        }
+    }
+    for (int t = 0; t < 30; ++t) {
+        EXPECT_EQ(hiddenPerTeam[static_cast<std::size_t>(t)], 80) << "team " << t;
+        EXPECT_GT(league.teams[static_cast<std::size_t>(t)].record.rosterId(119), 0);
     }
 }
 
