@@ -45,8 +45,11 @@ const GeneratedLeague& generated(const std::string& name, const zt::sample::Samp
         GeneratedLeague league;
         league.root = fs::temp_directory_path() / ("ztedit-bench-" + name + "-" + std::to_string(::getpid()));
         league.seasonFile = zt::sample::generateSampleLeague(league.root, options);
+        // The binary league files the League holds (the text files are not read at open).
         for (const auto& entry : fs::directory_iterator(league.root / "SampleSeason")) {
-            league.fileBytes += entry.file_size();
+            if (entry.path().extension() == ".zt") {
+                league.fileBytes += entry.file_size();
+            }
         }
         it = leagues.emplace(name, league).first;
     }
