@@ -103,6 +103,10 @@ struct FailureCase {
     std::string message;  // start of stderr; empty: not checked
 };
 
+void PrintTo(const FailureCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class CliFailureTest : public CliSaveTest, public ::testing::WithParamInterface<FailureCase> {};
 
 TEST_P(CliFailureTest, FailsWithTheSystemMessageAndExitCode) {

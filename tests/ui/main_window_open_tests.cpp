@@ -196,6 +196,10 @@ struct PromptCase {
     bool windowStaysOpen;  // for Close
 };
 
+void PrintTo(const PromptCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class UnsavedChangesTest : public MainWindowTest, public ::testing::WithParamInterface<PromptCase> {};
 
 TEST_P(UnsavedChangesTest, AnswerDecidesWhatHappens) {

@@ -280,6 +280,12 @@ TEST_F(MainWindowTest, ConstantsAreReadAtStartAndWrittenBackAtExit) {
               std::string("[Constants]\r\nlvsl=0.5\r\nlvsr=0\r\nrvsl=0\r\nrvsr=0\r\nobpa=1.25\r\n").size());
 }
 
+TEST_F(MainWindowTest, ANewDataFolderIsSeededWithTheShippedConstants) {
+    auto& window = startWindow();
+    EXPECT_EQ(window.constants(), LeagueConstants::defaults());
+    EXPECT_TRUE(std::filesystem::exists(m_dir / "data" / "constants.ini"));
+}
+
 TEST_F(MainWindowTest, AboutShowsTheVersionAndDonationOpensTheWebPage) {
     startWindow();
     action("About1")->trigger();
