@@ -3,13 +3,16 @@
 #include <QAction>
 #include <QMenu>
 #include <QSplitter>
+#include <QTableView>
 
 #include "app/app_dialogs.h"
+#include "app/command_modules.h"
 #include "app/team_menus.h"
 #include "league/league.h"
 #include "league/ui/qt_interaction.h"
 #include "players/ui/player_editor.h"
 #include "players/ui/player_grid_panel.h"
+#include "players/ui/player_grid_view.h"
 
 namespace zt::app {
 
@@ -23,6 +26,10 @@ TForm1::TForm1(QWidget* parent)
     m_dialogs = m_ownDialogs.get();
 
     m_menu = buildMainMenu(*this);
+    // The grid's pop-up menu; the command modules fill it. "Transfer To" holds the free agents
+    // and, while a league is open, its teams by league and division.
+    m_gridPopup = new QMenu(this);
+    m_gridPopup->setObjectName(QStringLiteral("GridPopup"));
     m_transferMenu = new QMenu(QStringLiteral("Transfer To"), this);
     m_transferMenu->setObjectName(QStringLiteral("TransferTo1"));
     QAction* transferFreeAgents = m_transferMenu->addAction(QStringLiteral("Free Agents"));
@@ -33,6 +40,7 @@ TForm1::TForm1(QWidget* parent)
     buildLayout();
     connectMenu();
     connectPanels();
+    installCommandModules(*this);
     enableLeagueCommands(false);
     resize(1100, 720);
 }
@@ -101,14 +109,34 @@ void TForm1::connectMenu() {
 }
 
 void TForm1::connectPanels() {
+    QTableView* view = m_gridPanel->view();
+    view->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(view, &QWidget::customContextMenuRequested, this, [this, view](const QPoint& position) {
+        if (m_league && !m_gridPopup->isEmpty()) {
+            m_gridPopup->popup(view->viewport()->mapToGlobal(position));
+        }
+    });
     connect(m_gridPanel, &ui::PlayerGridPanel::playerSelected, this, &TForm1::onPlayerSelected);
     connect(m_gridPanel, &ui::PlayerGridPanel::levelFilterChanged, this, &TForm1::onLevelFilterChanged);
     connect(m_editor, &ui::PlayerEditor::playerApplied, this, &TForm1::onPlayerApplied);
 }
 
+void TForm1::addLeagueCommand(QAction* action) {
+    m_menu.league << action;
+    action->setEnabled(m_league != nullptr);
+}
+
+void TForm1::addLeagueWidget(QWidget* widget) {
+    m_leagueWidgets << widget;
+    widget->setEnabled(m_league != nullptr);
+}
+
 void TForm1::enableLeagueCommands(bool open) {
     for (QAction* action : std::as_const(m_menu.league)) {
         action->setEnabled(open);
+    }
+    for (QWidget* widget : std::as_const(m_leagueWidgets)) {
+        widget->setEnabled(open);
     }
     for (QMenu* menu : std::as_const(m_menu.leagueMenus)) {
         menu->setEnabled(open);

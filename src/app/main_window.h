@@ -54,10 +54,28 @@ public:
 
     League* league() const { return m_league.get(); }
     const EditorSettings& settings() const { return m_settings; }
+    EditorSettings& settings() { return m_settings; }
     const LeagueConstants& constants() const { return m_constants; }
+    LeagueConstants& constants() { return m_constants; }
     const MainMenu& menu() const { return m_menu; }
     ui::PlayerGridPanel* gridPanel() const { return m_gridPanel; }
     ui::PlayerEditor* playerEditor() const { return m_editor; }
+    Interaction& interaction() const;
+    AppDialogs& dialogs() const;
+
+    // For the command modules (rosters, search, ratings, ...): the grid's pop-up menu, the
+    // "Transfer To" menu in it, and commands enabled only while a league is open.
+    QMenu* gridPopup() const { return m_gridPopup; }
+    QMenu* transferMenu() const { return m_transferMenu; }
+    const TeamMenus& teamMenus() const { return *m_teamMenus; }
+    void addLeagueCommand(QAction* action);
+    void addLeagueWidget(QWidget* widget);
+
+    // Lists a team (or 255, the free agents) at a level filter in the grid; the editor shows
+    // the lineup page for teams only. Emits teamShown.
+    void fillGrid(int team, int levelFilter);
+    // Shows the default team at all levels, as after an open.
+    void showDefaultTeam();
 
     // Commands, also reached from the menus.
     void openCommand();
@@ -69,6 +87,14 @@ public:
     void showFreeAgents();
     void showExportPool();
     void launchGame();
+
+Q_SIGNALS:
+    void leagueOpened();
+    void leagueClosed();
+    // The grid now lists this team (or a view number of 200 or more).
+    void teamShown(int team);
+    // A team item of the "Transfer To" menu was chosen.
+    void transferRequested(int team);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -82,13 +108,11 @@ private:
     // League lifecycle
     void closeLeague();
     void enableLeagueCommands(bool open);
-    void showDefaultTeam();
     void updateRecentFiles(const QString& path);
     void refreshRecentItems();
     bool confirmDiscardOrSave(bool& saved);
 
     // Views
-    void fillGrid(int team, int levelFilter);
     void onPlayerSelected(int playerIndex);
     void onLevelFilterChanged(int levelCode);
     void onPlayerApplied(PlayerRecord* player);
@@ -104,9 +128,6 @@ private:
     void openDonationPage();
     QString dataDirectory() const;
 
-    Interaction& interaction() const;
-    AppDialogs& dialogs() const;
-
     std::unique_ptr<League> m_league;
     EditorSettings m_settings;
     LeagueConstants m_constants;
@@ -115,7 +136,9 @@ private:
     bool m_shutDown = false;
 
     MainMenu m_menu;
+    QMenu* m_gridPopup = nullptr;
     QMenu* m_transferMenu = nullptr;
+    QList<QWidget*> m_leagueWidgets;
     std::unique_ptr<TeamMenus> m_teamMenus;
     QSplitter* m_splitter = nullptr;
     ui::PlayerGridPanel* m_gridPanel = nullptr;

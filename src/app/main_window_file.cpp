@@ -76,11 +76,15 @@ void TForm1::openRecent(int item) {
 }
 
 void TForm1::closeLeague() {
+    const bool wasOpen = m_league != nullptr;
     m_teamMenus->clear();
     m_gridPanel->setLeague(nullptr, &m_settings);
     m_editor->setLeague(nullptr);
     m_league.reset();
     enableLeagueCommands(false);
+    if (wasOpen) {
+        Q_EMIT leagueClosed();
+    }
 }
 
 bool TForm1::openLeagueFile(const QString& selectedFile) {
@@ -112,7 +116,8 @@ bool TForm1::openLeagueFile(const QString& selectedFile) {
     setWindowTitle(QString::fromLatin1(kOpenCaption) + selectedFile);
 
     m_teamMenus->build(
-        *m_league, [this](int team) { showTeam(team); }, [](int) {});
+        *m_league, [this](int team) { showTeam(team); }, [this](int team) { Q_EMIT transferRequested(team); });
+    Q_EMIT leagueOpened();
     showDefaultTeam();
     return true;
 }

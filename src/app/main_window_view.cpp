@@ -23,6 +23,7 @@ void TForm1::fillGrid(int team, int levelFilter) {
     } else {
         m_editor->setLineupPageVisible(true);
     }
+    Q_EMIT teamShown(team);
 }
 
 void TForm1::showTeam(int teamNumber) {

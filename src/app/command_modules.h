@@ -1,0 +1,12 @@
+#pragma once
+
+namespace zt::app {
+
+class TForm1;
+
+// Each command module connects its menu items, pop-up items and panels to the main window.
+// The window calls them once, after its menus and panels exist; each module adds the commands
+// that need an open league with TForm1::addLeagueCommand.
+void installCommandModules(TForm1& window);
+
+}  // namespace zt::app
