@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QSplitter>
 #include <QTableView>
+#include <QVBoxLayout>
 
 #include "app/app_dialogs.h"
 #include "app/command_modules.h"
@@ -68,10 +69,14 @@ AppDialogs& TForm1::dialogs() const {
 void TForm1::buildLayout() {
     m_splitter = new QSplitter(Qt::Horizontal, this);
     m_gridPanel = new ui::PlayerGridPanel(m_splitter);
-    m_editor = new ui::PlayerEditor(m_splitter);
+    m_rightHalf = new QWidget(m_splitter);
+    auto* rightLayout = new QVBoxLayout(m_rightHalf);
+    rightLayout->setContentsMargins(0, 0, 0, 0);
+    m_editor = new ui::PlayerEditor(m_rightHalf);
     m_editor->setInteraction(m_interaction);
+    rightLayout->addWidget(m_editor, 1);
     m_splitter->addWidget(m_gridPanel);
-    m_splitter->addWidget(m_editor);
+    m_splitter->addWidget(m_rightHalf);
     m_splitter->setStretchFactor(0, 1);
     m_splitter->setStretchFactor(1, 1);
     setCentralWidget(m_splitter);
@@ -124,6 +129,12 @@ void TForm1::connectPanels() {
 void TForm1::addLeagueCommand(QAction* action) {
     m_menu.league << action;
     action->setEnabled(m_league != nullptr);
+}
+
+void TForm1::addPanelAboveEditor(QWidget* panel) {
+    auto* layout = static_cast<QVBoxLayout*>(m_rightHalf->layout());
+    layout->insertWidget(0, panel);
+    panel->hide();
 }
 
 void TForm1::addLeagueWidget(QWidget* widget) {

@@ -70,6 +70,8 @@ public:
     const TeamMenus& teamMenus() const { return *m_teamMenus; }
     void addLeagueCommand(QAction* action);
     void addLeagueWidget(QWidget* widget);
+    // Places a panel over the player editor in the right half (hidden until its command shows it).
+    void addPanelAboveEditor(QWidget* panel);
 
     // Lists a team (or 255, the free agents) at a level filter in the grid; the editor shows
     // the lineup page for teams only. Emits teamShown.
@@ -141,6 +143,7 @@ private:
     QList<QWidget*> m_leagueWidgets;
     std::unique_ptr<TeamMenus> m_teamMenus;
     QSplitter* m_splitter = nullptr;
+    QWidget* m_rightHalf = nullptr;
     ui::PlayerGridPanel* m_gridPanel = nullptr;
     ui::PlayerEditor* m_editor = nullptr;
 
