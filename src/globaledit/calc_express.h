@@ -92,6 +92,7 @@ public:
 
 private:
     void parse();
+    void compile();
     double run(const double* values) const;
 
     std::string m_formula = "0";
@@ -101,9 +102,16 @@ private:
     bool m_valid = false;
     std::string m_error;
     std::vector<Instruction> m_program;
+    // The program as it is run: a binary operator whose right operand is a number or variable
+    // takes it directly, which halves the steps of a typical formula.
+    struct Step {
+        std::uint8_t op;
+        std::uint32_t index;
+    };
+    std::vector<Step> m_steps;
     std::vector<long double> m_constants;
-    // Number literals beyond the range of the arithmetic; using one is an overflow when evaluated.
-    std::vector<bool> m_constantOverflows;
+    // A number literal beyond the range of the arithmetic: every evaluation overflows.
+    bool m_literalOverflows = false;
     std::size_t m_stackDepth = 0;
 };
 
