@@ -2,8 +2,9 @@
 
 namespace zt::app {
 
-void installCommandModules(TForm1&) {
+void installCommandModules(TForm1& window) {
     // One line per module, in menu order.
+    installSearchCommands(window);
 }
 
 }  // namespace zt::app

@@ -9,4 +9,7 @@ class TForm1;
 // that need an open league with TForm1::addLeagueCommand.
 void installCommandModules(TForm1& window);
 
+// Edit > Advanced Search and the search panel.
+void installSearchCommands(TForm1& window);
+
 }  // namespace zt::app

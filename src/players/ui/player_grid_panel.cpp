@@ -83,6 +83,7 @@ void PlayerGridPanel::setLeague(League* league, const EditorSettings* settings) 
     m_league = league;
     m_settings = settings;
     m_shownTeam = -1;
+    m_searchMode = false;
     const bool open = league != nullptr;
     m_model->clear();
     m_model->setSources(league, &this->settings());
@@ -115,6 +116,7 @@ int PlayerGridPanel::previousPlayerIndex() const {
 }
 
 void PlayerGridPanel::showRows(std::vector<PlayerGridRow> rows, bool sorted) {
+    m_searchMode = false;
     const int previous = previousPlayerIndex();
     if (sorted && m_view->isSorted()) {
         sortRows(rows, m_view->sortColumn(), m_view->sortOrder());
@@ -155,6 +157,24 @@ void PlayerGridPanel::fillExportPool() {
     m_shownTeam = kExportPoolView;
     setTeamCaption(QStringLiteral("Export Pool"));
     showRows(exportPoolRows(*m_league), false);
+}
+
+void PlayerGridPanel::showSearchResults(std::vector<PlayerGridRow> rows,
+                                        const QString& levelHeader,
+                                        bool numericValues) {
+    if (m_league == nullptr) {
+        return;
+    }
+    const int previous = previousPlayerIndex();
+    m_searchMode = true;
+    m_view->showSortIndicator(false);
+    m_model->setRows(std::move(rows), numericValues, levelHeader);
+    m_countLabel->setText(QString::number(m_model->rowCount()));
+    if (m_model->rowCount() == 0) {
+        return;
+    }
+    const int row = previous >= 0 ? m_model->rowOfPlayer(previous) : -1;
+    m_view->selectOnlyRow(row >= 0 ? row : 0);
 }
 
 void PlayerGridPanel::setTeamCaption(const QString& caption) {
@@ -201,8 +221,8 @@ void PlayerGridPanel::refreshCurrentRow() {
         return;
     }
     PlayerGridRow fresh = playerGridRow(*m_league, old->playerIndex);
-    if (m_model->levelColumnHoldsValues()) {
-        // A searched value is not the player's level; the search that wrote it owns it.
+    if (m_searchMode || m_model->levelColumnHoldsValues()) {
+        // A searched value or team is not the player's level; the search that wrote it owns it.
         fresh.texts[kGridLevelColumn] = old->texts[kGridLevelColumn];
     }
     m_model->replaceRow(row, std::move(fresh));

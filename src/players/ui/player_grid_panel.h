@@ -43,6 +43,12 @@ public:
     // Lists the export pool in pool order under the label "Export Pool" and clears the
     // human-team box. An empty pool shows the default team at every level instead.
     void fillExportPool();
+    // Lists the rows a search found (players of any team) in the order given, with
+    // `levelHeader` over the fourth column; `numericValues` makes that column sort by number.
+    // This is search mode: the fourth column belongs to the search until the next fill of a
+    // team or the pool ends it. The team label is the caller's.
+    void showSearchResults(std::vector<PlayerGridRow> rows, const QString& levelHeader, bool numericValues);
+    bool inSearchMode() const { return m_searchMode; }
     void setTeamCaption(const QString& caption);
     QString teamCaption() const;
 
@@ -94,6 +100,7 @@ private:
     League* m_league = nullptr;
     const EditorSettings* m_settings = nullptr;
     int m_shownTeam = -1;
+    bool m_searchMode = false;
 
     QLabel* m_teamLabel = nullptr;
     QLabel* m_countLabel = nullptr;
