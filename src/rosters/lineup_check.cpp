@@ -109,21 +109,48 @@ LineupCheckResult checkLineups(League& league, int team, Interaction& interactio
     TeamSlots slots(league, team);
     TeamRecord& record = slots.record();
 
-    // One pass over the players: the pitchers' roles, and the players of every id the slots hold.
+    // One pass over the players: the team's pitchers, and the players of every id the slots hold.
     PlayerIdIndex index;
     slots.forEachId([&index](std::int32_t id) { index.want(id); });
+    std::vector<PlayerRecord*> pitchers;
     for (auto& entry : league.players) {
         PlayerRecord& player = *entry;
-        if (player.teamIndex() == team && player.get(pf::position) == kPitcherPosition &&
-            player.get(pf::role) != kRoleCloser) {
-            result.modified |= assign(player, pf::role, kRoleRelief);
+        if (player.teamIndex() == team && player.get(pf::position) == kPitcherPosition) {
+            pitchers.push_back(&player);
         }
         index.offer(player);
     }
     index.finish();
 
+    // Whether a player changed is judged on his fields before and after the whole check: a
+    // starter who is first made a reliever and then a starter again has not changed.
+    struct Before {
+        PlayerRecord* player;
+        std::uint8_t role;
+        std::uint8_t secondPosition;
+        std::uint16_t daysOut;
+    };
+    std::vector<Before> before;
+    const auto remember = [&before](PlayerRecord* player) {
+        before.push_back({player, player->get(pf::role), player->get(pf::secondPosition), player->get(pf::daysOut)});
+    };
+    for (PlayerRecord* pitcher : pitchers) {
+        remember(pitcher);
+    }
+    slots.forEachId([&](std::int32_t id) {
+        for (PlayerRecord* player : index.players(id)) {
+            remember(player);
+        }
+    });
+
+    for (PlayerRecord* pitcher : pitchers) {
+        if (pitcher->get(pf::role) != kRoleCloser) {
+            pitcher->set(pf::role, kRoleRelief);
+        }
+    }
+    bool touched = false;  // judged below, from the fields before and after
     const auto check = [&](std::int32_t id, int level, int position) {
-        return validate(index.players(id), id, level, position, team, interaction, result.modified);
+        return validate(index.players(id), id, level, position, team, interaction, touched);
     };
     for (int slot = 0; slot < kLineupSlots; ++slot) {
         for (int kind = 0; kind < kLineupKinds; ++kind) {
@@ -149,6 +176,10 @@ LineupCheckResult checkLineups(League& league, int team, Interaction& interactio
         }
     }
     result.modified |= !result.changes.empty();
+    for (const Before& b : before) {
+        result.modified |= b.player->get(pf::role) != b.role || b.player->get(pf::secondPosition) != b.secondPosition ||
+                           b.player->get(pf::daysOut) != b.daysOut;
+    }
     if (result.modified) {
         league.markChanged();
     }
