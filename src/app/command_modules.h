@@ -12,4 +12,7 @@ void installCommandModules(TForm1& window);
 // Edit > Advanced Search and the search panel.
 void installSearchCommands(TForm1& window);
 
+// The player editor's calculator buttons and Options > Constants.
+void installRatingCommands(TForm1& window);
+
 }  // namespace zt::app

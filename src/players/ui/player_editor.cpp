@@ -62,6 +62,9 @@ PlayerEditor::PlayerEditor(QWidget* parent)
     setCornerWidget(m_applyButton, Qt::TopRightCorner);
     connect(m_applyButton, &QPushButton::clicked, this, &PlayerEditor::applyToCurrent);
     connect(m_pit->cbvs, &QComboBox::currentIndexChanged, this, &PlayerEditor::scrollPitchGrid);
+    connect(m_bat->btcalcbat, &QPushButton::clicked, this, &PlayerEditor::battingCalculatorClicked);
+    connect(m_pit->btcalcpit, &QPushButton::clicked, this, &PlayerEditor::pitchingCalculatorClicked);
+    connect(m_pit->btundopit, &QPushButton::clicked, this, &PlayerEditor::pitchUndoClicked);
 
     setLeague(nullptr);
 }
@@ -176,6 +179,7 @@ void PlayerEditor::loadPlayer(const PlayerRecord& player) {
         fillTeamCombo(m_league->teamAbbrevList);
     }
     setValues(playerEditorValues(m_teams, player));
+    Q_EMIT playerLoaded(player);
 }
 
 void PlayerEditor::showPitches(const PlayerRecord& player) {

@@ -73,6 +73,13 @@ Q_SIGNALS:
     // After APPLY stored the player: the window refreshes his grid row and checks his team's
     // lineups.
     void playerApplied(zt::PlayerRecord* player);
+    // A player is now on display in every control (the window keeps his pitches for "Undo").
+    void playerLoaded(const zt::PlayerRecord& player);
+    // The calculator buttons: "Calculate avgs with vital stats" (Bat), "Calculate Avgs" and
+    // "Undo" (Pit). The window computes, as it holds the league constants.
+    void battingCalculatorClicked();
+    void pitchingCalculatorClicked();
+    void pitchUndoClicked();
 
 private:
     struct TextBinding {
