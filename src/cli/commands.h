@@ -11,6 +11,7 @@ std::unique_ptr<CliCommand> makeInfoCommand();
 std::unique_ptr<CliCommand> makeSaveCommand();
 std::unique_ptr<CliCommand> makeSaveAsCommand();
 std::unique_ptr<CliCommand> makeDumpCommand();
+std::unique_ptr<CliCommand> makeGlobalEditCommand();
 std::unique_ptr<CliCommand> makeCheckLineupsCommand();
 std::unique_ptr<CliCommand> makeTransferCommand();
 

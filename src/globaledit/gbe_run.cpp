@@ -28,7 +28,8 @@ std::vector<RecordReport> runGbeFile(League& league,
                                      const GbeFile& file,
                                      RunContext& context,
                                      Progress& progress,
-                                     const std::function<void(const GlobalEditSettings&)>& showRecord) {
+                                     const std::function<void(const GlobalEditSettings&)>& showRecord,
+                                     const std::function<void(const RecordReport&)>& recordDone) {
     QuietRuns quiet(context);
     std::vector<RecordReport> reports;
     progress.setRange(0, static_cast<int>(file.records.size()));
@@ -47,6 +48,9 @@ std::vector<RecordReport> runGbeFile(League& league,
         } catch (const ValidationError& e) {
             context.interaction.warning(e.what());
             reports.push_back({fieldText, 0, std::string(e.what())});
+        }
+        if (recordDone) {
+            recordDone(reports.back());
         }
     }
     return reports;

@@ -22,13 +22,15 @@ struct RecordReport {
 // "Open": runs every record in order, each exactly as "&Execute !" runs the same settings,
 // with the result messages of the runs suppressed. Progress: range 0 to the record count,
 // label "Modifying " and the field's text, value advanced by one per record. `showRecord`, when
-// given, receives each record's settings before it runs (the window puts them in its controls).
-// A record refused by its validation shows its message and is skipped; any other error ends
-// the file run (the exception propagates; records run before keep their changes).
+// given, receives each record's settings before it runs (the window puts them in its controls),
+// `recordDone` each record's report after it ran. A record refused by its validation shows its
+// message and is skipped; any other error ends the file run (the exception propagates; records
+// run before keep their changes).
 std::vector<RecordReport> runGbeFile(League& league,
                                      const GbeFile& file,
                                      RunContext& context,
                                      Progress& progress,
-                                     const std::function<void(const GlobalEditSettings&)>& showRecord = {});
+                                     const std::function<void(const GlobalEditSettings&)>& showRecord = {},
+                                     const std::function<void(const RecordReport&)>& recordDone = {});
 
 }  // namespace zt::globaledit
