@@ -12,6 +12,8 @@ std::vector<std::unique_ptr<CliCommand>> makeCommands() {
     commands.push_back(makeGlobalEditCommand());
     commands.push_back(makeCheckLineupsCommand());
     commands.push_back(makeTransferCommand());
+    commands.push_back(makeEvalCommand());
+    commands.push_back(makeRecalcCommand());
     return commands;
 }
 

@@ -14,5 +14,7 @@ std::unique_ptr<CliCommand> makeDumpCommand();
 std::unique_ptr<CliCommand> makeGlobalEditCommand();
 std::unique_ptr<CliCommand> makeCheckLineupsCommand();
 std::unique_ptr<CliCommand> makeTransferCommand();
+std::unique_ptr<CliCommand> makeEvalCommand();
+std::unique_ptr<CliCommand> makeRecalcCommand();
 
 }  // namespace zt::cli
