@@ -8,6 +8,9 @@
 #include <vector>
 
 #include "league/error.h"
+#include "league/league.h"
+#include "ratings/calculator_input.h"
+#include "ratings/split_recalculation.h"
 #include "support/league_builder.h"
 
 namespace zt::test {
@@ -445,6 +448,57 @@ TEST(ImportDerivations, NormalisationTo600And800AtBats) {
     EXPECT_FALSE(normalisePitchingTo800(none));
     EXPECT_EQ(none.bytes(), beforePitching.bytes());
     EXPECT_EQ(before.get(pf::batHits), none.get(pf::batHits));
+}
+
+TEST(SplitRecalculation, OneTeamOrAllAndTheChangedFlag) {
+    League league;
+    const auto add = [&](int team, float ab) {
+        PlayerRecord p = batter(kRight, ab, 150, 30, 5, 20, 50);
+        p.set(pf::teamIndex, static_cast<std::uint8_t>(team));
+        p.set(pf::avgVsL, 0.5f);
+        league.players.push_back(std::make_unique<PlayerRecord>(p));
+    };
+    add(3, 500);
+    add(4, 500);
+    add(3, 0);  // no at-bats: left as he is
+    const LeagueConstants c = LeagueConstants::defaults();
+
+    RecalculationCount count = recalculateSplits(league, SplitKind::Batters, 3, c);
+    EXPECT_EQ(count.selected, 2);
+    EXPECT_EQ(count.changed, 1);
+    EXPECT_TRUE(league.changed());
+    EXPECT_EQ(league.players[0]->get(pf::avgVsL), 0.309f);
+    EXPECT_EQ(league.players[1]->get(pf::avgVsL), 0.5f);
+    EXPECT_EQ(league.players[2]->get(pf::avgVsL), 0.5f);
+
+    league.clearChanged();
+    count = recalculateSplits(league, SplitKind::Batters, 3, c);  // nothing left to change
+    EXPECT_EQ(count.changed, 0);
+    EXPECT_FALSE(league.changed());
+
+    count = recalculateSplits(league, SplitKind::Batters, std::nullopt, c);
+    EXPECT_EQ(count.selected, 3);
+    EXPECT_EQ(count.changed, 1);
+    EXPECT_EQ(league.players[1]->get(pf::avgVsL), 0.309f);
+}
+
+TEST(CalculatorInput, BoxesAreReadInOrderAndTheFirstBadOneIsNamed) {
+    const std::array<std::string, 7> boxes{"500", " 150", "30.5", "+5", "20", "50", "not read"};
+    const PerformanceData data = performanceDataFromTexts(boxes);
+    EXPECT_EQ(data.atBats, 500);
+    EXPECT_EQ(data.hits, 150);
+    EXPECT_EQ(data.doubles, 30.5);
+    EXPECT_EQ(data.triples, 5);
+    EXPECT_EQ(data.homeRuns, 20);
+    EXPECT_EQ(data.walks, 50);
+
+    const std::array<std::string, 7> bad{"500", "x", "30", "y", "20", "50", "0"};
+    try {
+        performanceDataFromTexts(bad);
+        FAIL() << "no error";
+    } catch (const Error& e) {
+        EXPECT_EQ(std::string(e.what()), "'x' is not a valid floating point value");
+    }
 }
 
 }  // namespace
