@@ -15,4 +15,7 @@ void installSearchCommands(TForm1& window);
 // The player editor's calculator buttons and Options > Constants.
 void installRatingCommands(TForm1& window);
 
+// Edit > Global Editing and its window.
+void installGlobalEditCommands(TForm1& window);
+
 }  // namespace zt::app

@@ -1,0 +1,258 @@
+#include "globaledit/ui/global_edit_window.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QRadioButton>
+#include <random>
+
+#include "globaledit/edit_fields.h"
+#include "globaledit/gbe_file.h"
+#include "globaledit/gbe_run.h"
+#include "globaledit/global_edit_messages.h"
+#include "league/error.h"
+#include "league/interaction.h"
+#include "league/league.h"
+#include "league/ui/photo_progress.h"
+#include "league/ui/qt_text.h"
+#include "ratings/league_constants.h"
+#include "ui_global_edit_window.h"
+
+namespace zt::globaledit::ui {
+
+namespace {
+
+constexpr int kLevelA = 3;
+constexpr int kLevelMajors = 0;
+
+template <std::size_t N>
+void fill(QComboBox* combo, const std::array<std::string_view, N>& texts) {
+    for (const auto text : texts) {
+        combo->addItem(zt::ui::fromLeagueText(text));
+    }
+}
+
+class BusyCursor {
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+std::uint64_t unpredictableSeed() {
+    std::random_device device;
+    return (static_cast<std::uint64_t>(device()) << 32) ^ device();
+}
+
+}  // namespace
+
+Tglobalfrm::Tglobalfrm(
+    League& league, int currentTeam, const LeagueConstants& constants, Interaction& interaction, QWidget* parent)
+    : QDialog(parent),
+      m_ui(std::make_unique<::Ui::Tglobalfrm>()),
+      m_league(league),
+      m_constants(constants),
+      m_random(unpredictableSeed()),
+      m_context{currentTeam, m_random, interaction, true} {
+    m_ui->setupUi(this);
+    // Enter in a box must not start a run by way of a default button.
+    for (auto* button : findChildren<QPushButton*>()) {
+        button->setAutoDefault(false);
+    }
+    fillLists();
+    connectControls();
+    updateEnabling();
+}
+
+Tglobalfrm::~Tglobalfrm() = default;
+
+void Tglobalfrm::setRandomSeed(std::uint64_t seed) {
+    m_random = EditRandom(seed);
+}
+
+void Tglobalfrm::fillLists() {
+    fill(m_ui->cbapply, applyToTexts());
+    fill(m_ui->cbpitbat, positionTexts());
+    fill(m_ui->cbedteam, teamTexts());
+    fill(m_ui->cboper, operatorTexts());
+    fill(m_ui->cboper2, operatorTexts());
+    fill(m_ui->cbsecondcriteria, secondCriteriaTexts());
+    fill(m_ui->minhlev, historyLevelTexts());
+    fill(m_ui->maxhlev, historyLevelTexts());
+    for (int item = 0; item < kCriterionFieldCount; ++item) {
+        m_ui->cbselect->addItem(zt::ui::fromLeagueText(criterionText(item, false)));
+        m_ui->cbselect2->addItem(zt::ui::fromLeagueText(criterionText(item, true)));
+    }
+    for (const auto& field : editFields()) {
+        m_ui->cbfield->addItem(zt::ui::fromLeagueText(field.text));
+    }
+    // Keep every item of the long lists reachable without scrolling page by page.
+    m_ui->cbselect->setMaxVisibleItems(20);
+    m_ui->cbselect2->setMaxVisibleItems(20);
+    m_ui->cbfield->setMaxVisibleItems(20);
+}
+
+void Tglobalfrm::connectControls() {
+    connect(m_ui->cbapply, &QComboBox::currentIndexChanged, this, &Tglobalfrm::updateEnabling);
+    connect(m_ui->cbsecondcriteria, &QComboBox::currentIndexChanged, this, &Tglobalfrm::updateEnabling);
+    connect(m_ui->cbapply, &QComboBox::activated, this, &Tglobalfrm::cbapplyActivated);
+    connect(m_ui->Button9, &QPushButton::clicked, this, &Tglobalfrm::Button9Click);
+    connect(m_ui->gobutton, &QPushButton::clicked, this, &Tglobalfrm::gobuttonClick);
+    connect(m_ui->delallbutton, &QPushButton::clicked, this, [this] { deleteHistory(HistoryKinds::all()); });
+    connect(m_ui->Button1, &QPushButton::clicked, this, [this] { deleteHistory({true, false, false}); });
+    connect(m_ui->Button7, &QPushButton::clicked, this, [this] { deleteHistory({false, true, false}); });
+    connect(m_ui->Button8, &QPushButton::clicked, this, [this] { deleteHistory({false, false, true}); });
+    connect(m_ui->Button2, &QPushButton::clicked, this, [this] { recalculate(Recalculation::BatterSplits); });
+    connect(m_ui->Button3, &QPushButton::clicked, this, [this] { recalculate(Recalculation::PitcherSplits); });
+    connect(m_ui->Button4, &QPushButton::clicked, this, &Tglobalfrm::Button4Click);
+    connect(m_ui->Button5, &QPushButton::clicked, this, &Tglobalfrm::Button5Click);
+    connect(m_ui->Button6, &QPushButton::clicked, this, &Tglobalfrm::Button6Click);
+    connect(m_ui->SpeedButton1, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void Tglobalfrm::showEvent(QShowEvent* event) {
+    // The level range starts over as the whole range each time the window comes up.
+    m_ui->minhlev->setCurrentIndex(kLevelA);
+    m_ui->maxhlev->setCurrentIndex(kLevelMajors);
+    QDialog::showEvent(event);
+}
+
+void Tglobalfrm::updateEnabling() {
+    const bool criteria = m_ui->cbapply->currentIndex() == kApplySelectedCriteria;
+    const int second = m_ui->cbsecondcriteria->currentIndex();
+    m_ui->selgroup->setEnabled(criteria);
+    m_ui->cbsecondcriteria->setEnabled(criteria);
+    m_ui->selgroup2->setEnabled(criteria && (second == kCriteriaAnd || second == kCriteriaOr));
+}
+
+void Tglobalfrm::cbapplyActivated(int index) {
+    if (index == kApplyAllPlayers) {
+        m_ui->cbsecondcriteria->setCurrentIndex(kNoSecondCriterion);
+    }
+}
+
+void Tglobalfrm::Button9Click() {
+    m_ui->cbapply->setCurrentIndex(kApplyAllPlayers);
+    m_ui->cbpitbat->setCurrentIndex(kAllPositions);
+    m_ui->cbedteam->setCurrentIndex(kAllTeams);
+}
+
+GlobalEditSettings Tglobalfrm::settings() const {
+    GlobalEditSettings s;
+    s.applyTo = m_ui->cbapply->currentIndex();
+    s.position = m_ui->cbpitbat->currentIndex();
+    s.team = m_ui->cbedteam->currentIndex();
+    s.criterion1 = {
+        m_ui->cbselect->currentIndex(), m_ui->cboper->currentIndex(), zt::ui::toLeagueText(m_ui->critere->text())};
+    s.criterion2 = {
+        m_ui->cbselect2->currentIndex(), m_ui->cboper2->currentIndex(), zt::ui::toLeagueText(m_ui->critere2->text())};
+    s.secondCriteria = m_ui->cbsecondcriteria->currentIndex();
+    s.mode = m_ui->rdperc->isChecked()      ? Mode::Percentage
+             : m_ui->rdconst->isChecked()   ? Mode::UniqueValue
+             : m_ui->rdvar->isChecked()     ? Mode::ConstantVariation
+             : m_ui->rdrandom->isChecked()  ? Mode::Random
+             : m_ui->rdminmax->isChecked()  ? Mode::MinMax
+             : m_ui->rdformula->isChecked() ? Mode::Formula
+                                            : Mode::None;
+    s.field = m_ui->cbfield->currentIndex();
+    s.modifier = zt::ui::toLeagueText(m_ui->editmodifier->text());
+    return s;
+}
+
+void Tglobalfrm::showSettings(const GlobalEditSettings& s) {
+    m_ui->cbapply->setCurrentIndex(s.applyTo);
+    m_ui->cbpitbat->setCurrentIndex(s.position);
+    m_ui->cbedteam->setCurrentIndex(s.team);
+    m_ui->cbselect->setCurrentIndex(s.criterion1.field);
+    m_ui->cbselect2->setCurrentIndex(s.criterion2.field);
+    m_ui->cboper->setCurrentIndex(s.criterion1.op);
+    m_ui->cboper2->setCurrentIndex(s.criterion2.op);
+    m_ui->critere->setText(zt::ui::fromLeagueText(s.criterion1.value));
+    m_ui->critere2->setText(zt::ui::fromLeagueText(s.criterion2.value));
+    m_ui->cbsecondcriteria->setCurrentIndex(s.secondCriteria);
+    QRadioButton* mode = nullptr;
+    switch (s.mode) {
+        case Mode::Percentage:
+            mode = m_ui->rdperc;
+            break;
+        case Mode::UniqueValue:
+            mode = m_ui->rdconst;
+            break;
+        case Mode::ConstantVariation:
+            mode = m_ui->rdvar;
+            break;
+        case Mode::Random:
+            mode = m_ui->rdrandom;
+            break;
+        case Mode::MinMax:
+            mode = m_ui->rdminmax;
+            break;
+        case Mode::Formula:
+            mode = m_ui->rdformula;
+            break;
+        case Mode::None:
+            break;
+    }
+    if (mode != nullptr) {
+        mode->setChecked(true);
+    }
+    m_ui->cbfield->setCurrentIndex(s.field);
+    m_ui->editmodifier->setText(zt::ui::fromLeagueText(s.modifier));
+}
+
+HistoryRange Tglobalfrm::historyRange() const {
+    return {
+        m_ui->minyear->value(), m_ui->maxyear->value(), m_ui->minhlev->currentIndex(), m_ui->maxhlev->currentIndex()};
+}
+
+void Tglobalfrm::runCommand(const std::function<void()>& command) {
+    try {
+        BusyCursor busy;
+        command();
+    } catch (const Error& e) {
+        m_context.interaction.warning(e.what());
+    }
+}
+
+void Tglobalfrm::gobuttonClick() {
+    runCommand([this] { runModification(m_league, settings(), m_context); });
+}
+
+void Tglobalfrm::deleteHistory(HistoryKinds kinds) {
+    runCommand([this, kinds] { runHistoryDeletion(m_league, settings(), kinds, historyRange(), m_context); });
+}
+
+void Tglobalfrm::recalculate(Recalculation recalculation) {
+    runCommand(
+        [this, recalculation] { runRecalculation(m_league, settings(), recalculation, m_constants, m_context); });
+}
+
+void Tglobalfrm::Button4Click() {
+    const QString file = m_chooseFile ? m_chooseFile(FileChoice::Open) : QString();
+    if (file.isEmpty()) {
+        return;
+    }
+    runCommand([this, &file] {
+        const GbeFile records = readGbeFile(zt::ui::toPath(file));
+        zt::ui::Tphotoprogress progress(this);
+        progress.setWindowTitle(QString::fromLatin1(kFileProgressTitle));
+        progress.showCentredOn(this);
+        runGbeFile(m_league, records, m_context, progress, [this](const GlobalEditSettings& s) { showSettings(s); });
+    });
+}
+
+void Tglobalfrm::Button5Click() {
+    const QString file = m_chooseFile ? m_chooseFile(FileChoice::Save) : QString();
+    if (!file.isEmpty()) {
+        runCommand([this, &file] { saveGbeFile(zt::ui::toPath(file), settings()); });
+    }
+}
+
+void Tglobalfrm::Button6Click() {
+    const QString file = m_chooseFile ? m_chooseFile(FileChoice::Save) : QString();
+    if (!file.isEmpty()) {
+        runCommand([this, &file] { appendGbeFile(zt::ui::toPath(file), settings()); });
+    }
+}
+
+}  // namespace zt::globaledit::ui
