@@ -5,6 +5,7 @@ namespace zt::app {
 void installCommandModules(TForm1& window) {
     // One line per module, in menu order.
     installSearchCommands(window);
+    installRosterCommands(window);
     installGlobalEditCommands(window);
     installRatingCommands(window);
 }

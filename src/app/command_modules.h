@@ -12,6 +12,10 @@ void installCommandModules(TForm1& window);
 // Edit > Advanced Search and the search panel.
 void installSearchCommands(TForm1& window);
 
+// The grid's roster commands, the Edit menu's player commands, the human-team box, the default
+// team and the editor's lineup page.
+void installRosterCommands(TForm1& window);
+
 // The player editor's calculator buttons and Options > Constants.
 void installRatingCommands(TForm1& window);
 

@@ -1,15 +1,25 @@
 #include "players/ui/player_grid_view.h"
 
 #include <algorithm>
+#include <cstdlib>
 
+#include <QDrag>
+#include <QDragEnterEvent>
 #include <QHeaderView>
 #include <QItemSelection>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 
 #include "players/ui/player_grid_model.h"
 
 namespace zt::ui {
+
+namespace {
+
+const QString kPlayerMimeType = QStringLiteral("application/x-ztedit-player");
+
+}  // namespace
 
 PlayerGridView::PlayerGridView(QWidget* parent) : QTableView(parent) {
     setObjectName(QStringLiteral("grille"));
@@ -20,7 +30,10 @@ PlayerGridView::PlayerGridView(QWidget* parent) : QTableView(parent) {
     setWordWrap(false);
     setShowGrid(true);
     setAlternatingRowColors(false);
+    // Drags are started here, not by the item view, so that they carry the current player
+    // and begin only after a long move; drops are watched only to stop refused players.
     setDragEnabled(false);
+    setAcceptDrops(true);
 
     // Fixed row heights: the view never has to measure thousands of rows.
     verticalHeader()->hide();
@@ -183,15 +196,80 @@ void PlayerGridView::mousePressEvent(QMouseEvent* event) {
         return;
     }
     QTableView::mousePressEvent(event);
+    m_dragArmed = event->button() == Qt::LeftButton && currentRow() >= 0;
+    m_pressPosition = event->position().toPoint();
 }
 
 void PlayerGridView::mouseMoveEvent(QMouseEvent* event) {
     // Moving with a button held neither extends the selection nor moves the current row.
     if (event->buttons() != Qt::NoButton) {
+        if (m_dragArmed && event->buttons().testFlag(Qt::LeftButton)) {
+            const QPoint moved = event->position().toPoint() - m_pressPosition;
+            if (std::max(std::abs(moved.x()), std::abs(moved.y())) >= kDragStartDistance) {
+                m_dragArmed = false;
+                startPlayerDrag();
+            }
+        }
         event->accept();
         return;
     }
+    m_dragArmed = false;
     QTableView::mouseMoveEvent(event);
+}
+
+QMimeData* PlayerGridView::playerDragData(int playerIndex) {
+    auto* data = new QMimeData;
+    data->setData(kPlayerMimeType, QByteArray::number(playerIndex));
+    return data;
+}
+
+std::optional<int> PlayerGridView::draggedPlayerIndex(const QMimeData* data) {
+    if (data == nullptr || !data->hasFormat(kPlayerMimeType)) {
+        return std::nullopt;
+    }
+    bool ok = false;
+    const int index = data->data(kPlayerMimeType).toInt(&ok);
+    return ok && index >= 0 ? std::optional<int>(index) : std::nullopt;
+}
+
+void PlayerGridView::setDragRefusal(std::function<bool(int)> refuses) {
+    m_dragRefusal = std::move(refuses);
+}
+
+void PlayerGridView::startPlayerDrag() {
+    const PlayerGridRow* row = m_model != nullptr ? m_model->rowAt(currentRow()) : nullptr;
+    if (row == nullptr || row->playerIndex < 0) {
+        return;
+    }
+    Q_EMIT playerDragStarted(row->playerIndex);
+    auto* drag = new QDrag(this);
+    drag->setMimeData(playerDragData(row->playerIndex));
+    drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::CopyAction);
+}
+
+void PlayerGridView::refuseDrag(QDropEvent* event, bool tell) {
+    const std::optional<int> player = draggedPlayerIndex(event->mimeData());
+    if (player && m_dragRefusal && m_dragRefusal(*player)) {
+        QDrag::cancel();
+        if (tell) {
+            Q_EMIT playerDragRefused(*player);
+        }
+    }
+}
+
+// The grid is no drop target: drags are only watched, to stop refused players.
+void PlayerGridView::dragEnterEvent(QDragEnterEvent* event) {
+    refuseDrag(event, true);
+    event->ignore();
+}
+
+void PlayerGridView::dragMoveEvent(QDragMoveEvent* event) {
+    refuseDrag(event, false);
+    event->ignore();
+}
+
+void PlayerGridView::dropEvent(QDropEvent* event) {
+    event->ignore();
 }
 
 }  // namespace zt::ui

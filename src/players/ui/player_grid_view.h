@@ -1,9 +1,14 @@
 #pragma once
 
+#include <QPoint>
 #include <QTableView>
+#include <functional>
+#include <optional>
 #include <vector>
 
 #include "players/player_grid.h"
+
+class QMimeData;
 
 namespace zt::ui {
 
@@ -15,6 +20,11 @@ class PlayerGridModel;
 // on a column header sorts by it (a second click on the same column reverses the order) and
 // makes the first row current; the column and order are kept for later fills. Until a header
 // was clicked the rows stay in the order they were given.
+//
+// Dragging: a press of the left button arms a drag of the current player, which begins once
+// the mouse has moved kDragStartDistance pixels with the button held; the drag carries the
+// player's index (playerDragData). A player the refusal test rejects (an injured player) is
+// not let over the grid: entering it cancels the drag and emits playerDragRefused.
 class PlayerGridView : public QTableView {
     Q_OBJECT
 
@@ -39,10 +49,21 @@ public:
     // Selected rows from top to bottom.
     std::vector<int> selectedRowNumbers() const;
 
+    static constexpr int kDragStartDistance = 75;
+    // What a drag of a player from the grid carries, and the player index read back from it.
+    static QMimeData* playerDragData(int playerIndex);
+    static std::optional<int> draggedPlayerIndex(const QMimeData* data);
+    // Which dragged players may not pass over the grid; none without a test.
+    void setDragRefusal(std::function<bool(int playerIndex)> refuses);
+
 Q_SIGNALS:
     // A data row became the current row, by the user or by the program.
     void currentRowSelected(int row);
     void rowDoubleClicked(int row);
+    // A drag of this player begins.
+    void playerDragStarted(int playerIndex);
+    // A dragged player was refused over the grid and the drag cancelled.
+    void playerDragRefused(int playerIndex);
 
 protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
@@ -50,14 +71,23 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void headerClicked(int section);
     void moveCurrentRow(int step);
+    void startPlayerDrag();
+    // Cancels the drag when the event carries a refused player.
+    void refuseDrag(QDropEvent* event, bool tell);
 
     PlayerGridModel* m_model = nullptr;
     int m_sortColumn = -1;
     SortOrder m_sortOrder = SortOrder::Ascending;
+    QPoint m_pressPosition;
+    bool m_dragArmed = false;
+    std::function<bool(int)> m_dragRefusal;
 };
 
 }  // namespace zt::ui
