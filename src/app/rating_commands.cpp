@@ -75,12 +75,16 @@ private:
             return;
         }
         m_pitchUndoBuffer = pitchSlots(*player);
+        const PitchSlots before = *m_pitchUndoBuffer;
         ui::PlayerEditor* editor = m_window.playerEditor();
         try {
             const SplitValues splits = splitValuesFromCounts(
                 performanceDataFromTexts(editor->values().pitching), player->get(pf::throws), m_window.constants());
             DistributePitchSplits(*player, splits);
-            m_window.league()->markChanged();
+            // A repertoire the distribution leaves alone (no pitch in use) is no change to save.
+            if (pitchSlots(*player) != before) {
+                m_window.league()->markChanged();
+            }
             editor->showPitches(*player);
         } catch (const std::exception& e) {
             m_window.interaction().warning(e.what());
@@ -92,8 +96,11 @@ private:
         if (player == nullptr || !m_pitchUndoBuffer) {
             return;
         }
+        const PitchSlots before = pitchSlots(*player);
         setPitchSlots(*player, *m_pitchUndoBuffer);
-        m_window.league()->markChanged();
+        if (pitchSlots(*player) != before) {
+            m_window.league()->markChanged();
+        }
         m_window.playerEditor()->showPitches(*player);
     }
 

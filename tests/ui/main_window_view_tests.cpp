@@ -310,7 +310,6 @@ TEST_F(MainWindowTest, CommandsOfLaterWorkExistButStayDisabled) {
                              "SeasonSchedule1",
                              "Standings1",
                              "TeamInfo1",
-                             "Constants1",
                              "Check1",
                              "FacesPatch1"}) {
         EXPECT_FALSE(action(name)->isEnabled()) << name;

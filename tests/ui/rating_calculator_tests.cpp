@@ -208,5 +208,18 @@ TEST_F(RatingCalculatorTest, UndoNeverBringsAnotherPlayersPitches) {
     EXPECT_NE(pitchSlots(first), his);
 }
 
+TEST_F(RatingCalculatorTest, NothingToChangeLeavesTheLeagueUnchanged) {
+    PlayerRecord& player = openLeague();
+    player.set(pf::pitchCount, std::uint8_t{0});
+    reload(player);
+    const PlayerRecord before = player;
+    click("btundopit");  // the slots as shown: nothing to restore
+    typeAll(kPitBoxes, {"800", "200", "40", "4", "20", "70"});
+    click("btcalcpit");  // no pitch in use: nothing to distribute
+    EXPECT_TRUE(m_interaction.texts().empty());
+    EXPECT_EQ(player.bytes(), before.bytes());
+    EXPECT_FALSE(m_window->league()->changed());
+}
+
 }  // namespace
 }  // namespace zt::test
