@@ -1,0 +1,89 @@
+// The lineup check and the roster commands built on it, on a league of 20,000 players (thirty
+// teams of 600 and 2,000 free agents). The check of one team is done after every transfer, level
+// move and APPLY, so it has to stay well below what a user notices.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "league/interaction.h"
+#include "league/league.h"
+#include "rosters/lineup_check.h"
+#include "rosters/lineup_view.h"
+#include "rosters/transfers.h"
+#include "sample/sample_league.h"
+
+namespace {
+
+// Accepts every injured player, so no iteration stops on a question.
+class AcceptAll final : public zt::Interaction {
+public:
+    bool askYesNo(const std::string&) override { return true; }
+    zt::Answer askYesNoCancel(const std::string&) override { return zt::Answer::Yes; }
+    void information(const std::string&) override {}
+    void warning(const std::string&) override {}
+    std::optional<std::string> promptText(const std::string&, const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
+};
+
+zt::League& largeLeague() {
+    static const std::unique_ptr<zt::League> league = [] {
+        zt::sample::SampleOptions options;
+        options.playersPerTeam = 600;
+        options.freeAgents = 2000;
+        options.years = 1;
+        options.days = 20;
+        return zt::sample::buildSampleLeague(options).league;
+    }();
+    return *league;
+}
+
+constexpr int kTeam = 17;
+
+void BM_CheckLineups(benchmark::State& state) {
+    zt::League& league = largeLeague();
+    AcceptAll accept;
+    std::size_t changes = 0;
+    for (auto _ : state) {
+        changes += zt::checkLineups(league, kTeam, accept).changes.size();
+    }
+    state.counters["players"] = static_cast<double>(league.players.size());
+    benchmark::DoNotOptimize(changes);
+}
+
+void BM_LineupView(benchmark::State& state) {
+    const zt::League& league = largeLeague();
+    for (auto _ : state) {
+        zt::LineupView view = zt::lineupView(league, kTeam, 0, 1);
+        benchmark::DoNotOptimize(view.closer.text.data());
+    }
+}
+
+// A player to another team and back: two roster searches and two lineup checks.
+void BM_TransferAndBack(benchmark::State& state) {
+    zt::League& league = largeLeague();
+    AcceptAll accept;
+    zt::PlayerRecord* player = nullptr;
+    for (auto& candidate : league.players) {
+        if (candidate->teamIndex() == kTeam && league.isOnRoster(*candidate, kTeam)) {
+            player = candidate.get();
+            break;
+        }
+    }
+    // Room on the other team for the visitor.
+    auto& other = league.teams[kTeam + 1].record;
+    other.setRosterId(119, -1);
+    for (auto _ : state) {
+        player->set(zt::pf::teamIndex, static_cast<std::uint8_t>(kTeam + 1));
+        zt::transferPlayer(league, *player, kTeam, kTeam + 1, accept);
+        player->set(zt::pf::teamIndex, static_cast<std::uint8_t>(kTeam));
+        zt::transferPlayer(league, *player, kTeam + 1, kTeam, accept);
+    }
+}
+
+}  // namespace
+
+BENCHMARK(BM_CheckLineups)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LineupView)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TransferAndBack)->Unit(benchmark::kMicrosecond);
+BENCHMARK_MAIN();
