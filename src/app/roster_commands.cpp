@@ -72,6 +72,8 @@ private:
     // The editor's role and "Tr. Pos." follow the current player after a lineup edit.
     void showEditedRoles();
     void refreshRows(const std::vector<int>& playerIndexes);
+    // Lists a team again after its players changed; the export pool stays the pool.
+    void redisplay(int team);
 
     TForm1& m_window;
     ui::LineupPage* m_page = nullptr;
@@ -263,6 +265,14 @@ void RosterCommands::refreshRows(const std::vector<int>& playerIndexes) {
     }
 }
 
+void RosterCommands::redisplay(int team) {
+    if (grid()->showsExportPool()) {
+        m_window.showExportPool();
+    } else {
+        m_window.fillGrid(team, grid()->levelFilter());
+    }
+}
+
 void RosterCommands::toggleRoster() {
     guarded([this](League& league) {
         if (league.currentPlayer == nullptr) {
@@ -292,12 +302,12 @@ void RosterCommands::moveTo(int level) {
 void RosterCommands::transfer(int destination) {
     guarded([this, destination](League& league) {
         const std::vector<int> selection = grid()->selectedPlayerIndexes();
-        if (selection.empty() || grid()->showsExportPool()) {
+        if (selection.empty()) {
             return;
         }
         const TransferResult result = transferPlayers(league, selection, destination, interaction());
         if (result.lastOldTeam >= 0) {
-            m_window.fillGrid(result.lastOldTeam, grid()->levelFilter());
+            redisplay(result.lastOldTeam);
         }
     });
 }
@@ -338,23 +348,18 @@ void RosterCommands::clone() {
 void RosterCommands::deleteCurrent() {
     guarded([this](League& league) {
         const int index = grid()->currentPlayerIndex();
-        if (index < 0 || grid()->showsExportPool()) {
+        if (index < 0) {
             return;
         }
         const DeleteResult result = deletePlayer(league, index, interaction());
-        if (!result.deleted) {
-            return;
+        if (result.deleted) {
+            redisplay(isTransferDestination(league, result.team) ? result.team : grid()->shownTeam());
         }
-        const int team = isTransferDestination(league, result.team) ? result.team : grid()->shownTeam();
-        m_window.fillGrid(team, grid()->levelFilter());
     });
 }
 
 void RosterCommands::deleteAll() {
     guarded([this](League& league) {
-        if (grid()->showsExportPool()) {
-            return;
-        }
         std::vector<int> indexes;
         for (const PlayerGridRow& row : grid()->model()->rows()) {
             indexes.push_back(row.playerIndex);

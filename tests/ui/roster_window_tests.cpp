@@ -166,6 +166,27 @@ TEST_F(RosterWindowCommandsTest, DeletePlayerAsksAndRefreshesTheTeam) {
     EXPECT_EQ(league().currentPlayer->teamIndex(), 5);
 }
 
+TEST_F(RosterWindowCommandsTest, APlayerDeletedFromTheExportPoolLeavesIt) {
+    const std::vector<int> members = {3, 40, 77};
+    for (const int index : members) {
+        league().exportPool.push_back(&playerAt(index));
+        league().exportPoolHistories.push_back(findHistory(league().playerHistories, playerAt(index).playerId()));
+    }
+    m_window->showExportPool();
+    ASSERT_TRUE(grid().showsExportPool());
+    selectRows({40});
+    const std::uint16_t id = playerAt(40).playerId();
+    m_interaction.answerYesNo(true);
+    action("PopupDeletePlayer1")->trigger();
+
+    EXPECT_EQ(league().findPlayerById(id), nullptr);
+    ASSERT_EQ(league().exportPool.size(), 2u);
+    ASSERT_EQ(league().exportPoolHistories.size(), 2u);
+    EXPECT_EQ(league().exportPoolHistories[1]->key, league().exportPool[1]->playerId());
+    EXPECT_TRUE(grid().showsExportPool());
+    EXPECT_EQ(listedPlayers().size(), 2u);
+}
+
 TEST_F(RosterWindowCommandsTest, DeleteAllEmptiesTheGridAndShowsTheFreeAgents) {
     showTeam(8);
     grid().setLevelFilterIndex(2);  // "AAA"
