@@ -46,8 +46,8 @@ struct CommonOptions {
     bool save = false;
 
     void addTo(CLI::App& command) {
-        CLI::Option* yesOption =
-            command.add_flag("--yes", yes, "Answer Yes to every question (an injured player is healed and keeps his slot)");
+        CLI::Option* yesOption = command.add_flag(
+            "--yes", yes, "Answer Yes to every question (an injured player is healed and keeps his slot)");
         CLI::Option* noOption =
             command.add_flag("--no", no, "Answer No to every question (an injured player leaves the slot)");
         yesOption->excludes(noOption);
