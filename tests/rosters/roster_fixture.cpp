@@ -27,25 +27,25 @@ void RosterTest::SetUp() {
     m_league->clearChanged();
 }
 
-PlayerRecord& RosterTest::add(const PlayerSpec& spec) {
-    auto player = std::make_unique<PlayerRecord>(makePlayer(spec.id,
-                                                            "Last" + std::to_string(spec.id),
-                                                            "First" + std::to_string(spec.id),
-                                                            static_cast<std::uint8_t>(spec.team),
-                                                            spec.id));
-    player->set(pf::level, static_cast<std::uint8_t>(spec.level));
-    player->set(pf::position, static_cast<std::uint8_t>(spec.position));
-    player->set(pf::secondPosition, static_cast<std::uint8_t>(spec.position));
-    player->set(pf::role, static_cast<std::uint8_t>(spec.role));
-    player->set(pf::daysOut, static_cast<std::uint16_t>(spec.daysOut));
+PlayerRecord& RosterTest::add(const PlayerShape& shape) {
+    auto player = std::make_unique<PlayerRecord>(makePlayer(shape.id,
+                                                            "Last" + std::to_string(shape.id),
+                                                            "First" + std::to_string(shape.id),
+                                                            static_cast<std::uint8_t>(shape.team),
+                                                            shape.id));
+    player->set(pf::level, static_cast<std::uint8_t>(shape.level));
+    player->set(pf::position, static_cast<std::uint8_t>(shape.position));
+    player->set(pf::secondPosition, static_cast<std::uint8_t>(shape.position));
+    player->set(pf::role, static_cast<std::uint8_t>(shape.role));
+    player->set(pf::daysOut, static_cast<std::uint16_t>(shape.daysOut));
     PlayerRecord& added = *player;
     m_league->players.push_back(std::move(player));
     m_league->loadedPlayerCount = static_cast<std::int32_t>(m_league->players.size());
-    m_league->playerHistories.push_back(makeHistory(spec.id, 1, 1, 1, spec.id));
-    if (spec.onRoster && m_league->isTeam(spec.team)) {
-        const int slot = firstInsertSlot(team(spec.team));
+    m_league->playerHistories.push_back(makeHistory(shape.id, 1, 1, 1, shape.id));
+    if (shape.onRoster && m_league->isTeam(shape.team)) {
+        const int slot = firstInsertSlot(team(shape.team));
         EXPECT_GE(slot, 0);
-        team(spec.team).setRosterId(slot, spec.id);
+        team(shape.team).setRosterId(slot, shape.id);
     }
     return added;
 }

@@ -11,7 +11,7 @@
 
 namespace zt::test {
 
-struct PlayerSpec {
+struct PlayerShape {
     std::uint16_t id = 0;
     int team = 0;
     int level = 0;
@@ -27,7 +27,7 @@ class RosterTest : public ::testing::Test {
 protected:
     void SetUp() override;
 
-    PlayerRecord& add(const PlayerSpec& spec);
+    PlayerRecord& add(const PlayerShape& shape);
     PlayerRecord& player(std::uint16_t id);
     int indexOf(std::uint16_t id) const;
     TeamRecord& team(int t);
