@@ -13,25 +13,13 @@
 #include "league/interaction.h"
 #include "league/league.h"
 #include "league/league_io.h"
+#include "league/ui/busy_cursor.h"
 #include "league/ui/qt_text.h"
 #include "players/player_grid.h"
 #include "players/ui/player_editor.h"
 #include "players/ui/player_grid_panel.h"
 
 namespace zt::app {
-
-namespace {
-
-// The hourglass while files are read or written.
-class BusyCursor {
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
-
-}  // namespace
 
 bool TForm1::confirmDiscardOrSave(bool& saved) {
     saved = false;
@@ -93,7 +81,7 @@ bool TForm1::openLeagueFile(const QString& selectedFile) {
     std::unique_ptr<League> league;
     std::string failure;
     {
-        BusyCursor busy;
+        ui::BusyCursor busy;
         try {
             league = openLeague(ui::toPath(selectedFile));
         } catch (const Error& e) {
@@ -143,7 +131,7 @@ bool TForm1::saveCommand() {
         return false;
     }
     try {
-        BusyCursor busy;
+        ui::BusyCursor busy;
         saveLeague(*m_league);
     } catch (const Error& e) {
         interaction().warning(e.what());
@@ -166,7 +154,7 @@ void TForm1::saveAsCommand() {
         return;
     }
     try {
-        BusyCursor busy;
+        ui::BusyCursor busy;
         saveLeagueAs(*m_league, ui::toPath(file));
     } catch (const Error& e) {
         interaction().warning(e.what());

@@ -12,6 +12,7 @@
 #include "league/error.h"
 #include "league/interaction.h"
 #include "league/league.h"
+#include "league/ui/busy_cursor.h"
 #include "league/ui/photo_progress.h"
 #include "league/ui/qt_text.h"
 #include "ratings/league_constants.h"
@@ -30,14 +31,6 @@ void fill(QComboBox* combo, const std::array<std::string_view, N>& texts) {
         combo->addItem(zt::ui::fromLeagueText(text));
     }
 }
-
-class BusyCursor {
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 std::uint64_t unpredictableSeed() {
     std::random_device device;
@@ -207,7 +200,7 @@ HistoryRange Tglobalfrm::historyRange() const {
 
 void Tglobalfrm::runCommand(const std::function<void()>& command) {
     try {
-        BusyCursor busy;
+        zt::ui::BusyCursor busy;
         command();
     } catch (const Error& e) {
         m_context.interaction.warning(e.what());
