@@ -20,9 +20,11 @@ QString QtAppDialogs::saveFileName(QWidget* parent,
                                    const QString& caption,
                                    const QString& directory,
                                    const QString& filter,
-                                   const QString& defaultSuffix) {
+                                   const QString& defaultSuffix,
+                                   ExistingFile existing) {
     QFileDialog dialog(parent, caption, directory, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, existing == ExistingFile::Accept);
     dialog.setDefaultSuffix(defaultSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};

@@ -13,6 +13,10 @@ namespace zt::app {
 // before they run; tests answer in advance instead of showing a dialog.
 class AppDialogs {
 public:
+    // Whether the save dialog asks before the user picks a file that exists. Commands that add
+    // to the file they are given (appending) must not ask whether to replace it.
+    enum class ExistingFile { AskToReplace, Accept };
+
     virtual ~AppDialogs() = default;
     // Empty text when the user cancels.
     virtual QString openFileName(QWidget* parent,
@@ -23,7 +27,8 @@ public:
                                  const QString& caption,
                                  const QString& directory,
                                  const QString& filter,
-                                 const QString& defaultSuffix) = 0;
+                                 const QString& defaultSuffix,
+                                 ExistingFile existing = ExistingFile::AskToReplace) = 0;
     virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) = 0;
     // Asks the system shell to open a document, web address or program; false when it could not.
     virtual bool shellOpen(const QString& target, const QStringList& parameters, const QString& directory) = 0;
@@ -40,7 +45,8 @@ public:
                          const QString& caption,
                          const QString& directory,
                          const QString& filter,
-                         const QString& defaultSuffix) override;
+                         const QString& defaultSuffix,
+                         ExistingFile existing = ExistingFile::AskToReplace) override;
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
     bool shellOpen(const QString& target, const QStringList& parameters, const QString& directory) override;
 };

@@ -53,7 +53,12 @@ globaledit::ui::Tglobalfrm* createGlobalEditWindow(TForm1& window) {
         if (choice == globaledit::ui::Tglobalfrm::FileChoice::Open) {
             return window.dialogs().openFileName(form, QStringLiteral("Open"), QString(), filter);
         }
-        return window.dialogs().saveFileName(form, QStringLiteral("Save"), QString(), filter, QStringLiteral("gbe"));
+        // Append adds to the file it is given: replacing it is not what happens, so not asked.
+        const auto existing = choice == globaledit::ui::Tglobalfrm::FileChoice::Append
+                                  ? AppDialogs::ExistingFile::Accept
+                                  : AppDialogs::ExistingFile::AskToReplace;
+        return window.dialogs().saveFileName(
+            form, QStringLiteral("Save"), QString(), filter, QStringLiteral("gbe"), existing);
     });
     QObject::connect(form, &QDialog::finished, &window, [&window] { showLeagueAgain(window); });
     return form;

@@ -7,7 +7,8 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ztedit"));
     QApplication::setOrganizationName(QStringLiteral("ztedit"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Zantrip 2003 Editor"));
+    // No application display name: X11 and Wayland would append it to every window title, and the
+    // titles are the editor's own captions, exactly.
     // Numbers are shown and typed with "." whatever the user's locale.
     QLocale::setDefault(QLocale::c());
 

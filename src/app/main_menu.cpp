@@ -151,7 +151,7 @@ MainMenu buildMainMenu(QMainWindow& window) {
 
     // What this version offers; everything else in the tree waits, disabled, for its command.
     m.league = {m.save, m.saveAs, m.freeAgents, m.exportPool};
-    m.leagueMenus = {m.editMenu, m.teamMenu, m.teamsMenu, m.optionsMenu, m.seasonMenu, m.reportsMenu};
+    m.leagueMenus = {m.editMenu, m.teamMenu, m.teamsMenu, m.optionsMenu, m.seasonMenu, m.netLeagueMenu, m.reportsMenu};
     const QList<QAction*> offeredAlways = {m.open,
                                            m.exit,
                                            m.launchGame,

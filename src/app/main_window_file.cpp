@@ -111,8 +111,9 @@ bool TForm1::openLeagueFile(const QString& selectedFile) {
 }
 
 void TForm1::showDefaultTeam() {
+    // A default team this league does not have (the free agents among them) shows team 0.
     int team = m_settings.defaultTeam;
-    if (team > m_league->teamCount() - 1) {
+    if (!m_league->isTeam(team)) {
         team = 0;
     } else {
         m_gridPanel->setHumanChecked(m_league->teams[static_cast<std::size_t>(team)].record.get(tf::humanControlled) ==

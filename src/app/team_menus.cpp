@@ -25,8 +25,8 @@ void TeamMenus::build(const League& league, const TeamHandler& showTeam, const T
             QAction* top = target.menu->addSeparator();
             top->setObjectName(target.prefix + QStringLiteral("TopLine") + n);
             QAction* name = target.menu->addAction(ui::fromLeagueText(leagueMenu.caption));
+            // A heading in looks only: an ordinary item that does nothing when chosen.
             name->setObjectName(target.prefix + QStringLiteral("Lmenu") + n);
-            name->setEnabled(false);
             QAction* bottom = target.menu->addSeparator();
             bottom->setObjectName(target.prefix + QStringLiteral("BottomLine") + n);
             m_added << top << name << bottom;

@@ -96,6 +96,7 @@ public:
         };
         try {
             globaledit::runGbeFile(*league, file, context, progress, {}, recordDone);
+            writeMessages();  // what the file run itself said after its records
         } catch (const Error&) {
             // The run stopped: nothing is saved, and the error tells why.
             writeMessages();

@@ -70,25 +70,15 @@ std::int32_t int32At(std::span<const std::uint8_t> bytes, std::size_t offset) {
     return loadLE<std::int32_t>(bytes.data() + offset);
 }
 
-// Checks the header and the size; returns the number of records.
-std::size_t checkedRecordCount(std::span<const std::uint8_t> bytes, const fs::path& path) {
+// Checks the marker and the header; returns the count the header holds.
+std::int32_t checkedHeader(std::span<const std::uint8_t> bytes, const fs::path& path) {
     if (bytes.size() >= 4 && int32At(bytes, 0) != kGbeMarker) {
         throw Error(kOlderFormatMessage);
     }
     if (bytes.size() < kGbeHeaderSize) {
         throw Error("The global editing file " + fileName(path) + " is damaged: it is shorter than its header");
     }
-    const std::size_t recordBytes = bytes.size() - kGbeHeaderSize;
-    if (recordBytes % kGbeRecordSize != 0) {
-        throw Error("The global editing file " + fileName(path) + " is damaged: it ends inside a record");
-    }
-    const std::size_t records = recordBytes / kGbeRecordSize;
-    const std::int32_t counted = int32At(bytes, 4);
-    if (counted < 0 || static_cast<std::size_t>(counted) != records) {
-        throw Error("The global editing file " + fileName(path) + " is damaged: its header counts " +
-                    std::to_string(counted) + " records but it holds " + std::to_string(records));
-    }
-    return records;
+    return int32At(bytes, 4);
 }
 
 }  // namespace
@@ -145,14 +135,23 @@ GlobalEditSettings decodeGbeRecord(std::span<const std::uint8_t, kGbeRecordSize>
 }
 
 GbeFile parseGbeFile(std::span<const std::uint8_t> bytes, const fs::path& path) {
-    const std::size_t count = checkedRecordCount(bytes, path);
     GbeFile file;
+    file.path = path;
+    file.headerCount = checkedHeader(bytes, path);
+    // Records run up to the end of the file; the header's count only sizes the progress bar.
+    const std::size_t recordBytes = bytes.size() - kGbeHeaderSize;
+    const std::size_t count = recordBytes / kGbeRecordSize;
+    file.endsInsideRecord = recordBytes % kGbeRecordSize != 0;
     file.records.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
         const auto record = bytes.subspan(kGbeHeaderSize + i * kGbeRecordSize).first<kGbeRecordSize>();
         file.records.push_back(decodeGbeRecord(record));
     }
     return file;
+}
+
+std::string incompleteRecordMessage(const fs::path& path) {
+    return "The global editing file " + fileName(path) + " ends inside a record: its last record was not run";
 }
 
 GbeFile readGbeFile(const fs::path& path) {
@@ -171,10 +170,15 @@ void saveGbeFile(const fs::path& path, const GlobalEditSettings& settings, FileW
 void appendGbeFile(const fs::path& path, const GlobalEditSettings& settings, FileWriter& writer) {
     const GbeRecord record = encodeGbeRecord(settings);
     std::vector<std::uint8_t> bytes = readFileBytes(path);
-    // Appending to anything but a well-formed file would make it unreadable (or damage a file
-    // that is not ours at all), so such a file is left alone.
-    const std::size_t count = checkedRecordCount(bytes, path);
-    storeLE<std::int32_t>(bytes.data() + 4, static_cast<std::int32_t>(count + 1));
+    const std::int32_t counted = checkedHeader(bytes, path);
+    // A record added after a partial one would be read from the wrong place, and so would every
+    // record after it; such a file is left alone.
+    if ((bytes.size() - kGbeHeaderSize) % kGbeRecordSize != 0) {
+        throw Error("The global editing file " + fileName(path) + " is damaged: it ends inside a record");
+    }
+    // The header counts one more record, whatever it counted before (counted in unsigned so the
+    // largest count wraps instead of overflowing).
+    storeLE<std::int32_t>(bytes.data() + 4, static_cast<std::int32_t>(static_cast<std::uint32_t>(counted) + 1U));
     bytes.insert(bytes.end(), record.begin(), record.end());
     writeFileAtomically(path, bytes, writer);
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "globaledit/global_edit_settings.h"
@@ -31,21 +32,27 @@ GbeRecord encodeGbeRecord(const GlobalEditSettings& settings);
 GlobalEditSettings decodeGbeRecord(std::span<const std::uint8_t, kGbeRecordSize> record);
 
 struct GbeFile {
+    fs::path path;
+    std::int32_t headerCount = 0;  // what the header says; other writers may have left it wrong
     std::vector<GlobalEditSettings> records;
+    bool endsInsideRecord = false;  // bytes of a last, partial record follow the whole ones
 };
 
-// The records of a .gbe file. Throws zt::Error: the file's read error; "This GBE file is in an
-// older format" when it does not start with the marker; a message naming the file when it is
-// shorter than its header, ends inside a record or holds another number of records than its
-// header counts. Nothing is run or changed by a file that is refused.
+// The records of a .gbe file: every whole record up to the end of the file, whatever count the
+// header holds. Throws zt::Error: the file's read error; "This GBE file is in an older format"
+// when it does not start with the marker; a message naming the file when it is shorter than its
+// header.
 GbeFile readGbeFile(const fs::path& path);
 GbeFile parseGbeFile(std::span<const std::uint8_t> bytes, const fs::path& path);
 
+// What a file run says after its whole records when the file ends inside a record.
+std::string incompleteRecordMessage(const fs::path& path);
+
 // "Save": creates or replaces the file with one record.
 void saveGbeFile(const fs::path& path, const GlobalEditSettings& settings, FileWriter& writer = diskFileWriter());
-// "Append": adds a record to an existing file and counts it in the header. A missing file fails
-// with its open error, a file that is not a well-formed .gbe file is refused as readGbeFile
-// refuses it; either way nothing is written. The record is encoded first, so a criterion box
+// "Append": adds a record to an existing file and writes the header's count + 1. A missing file
+// fails with its open error; a file without the marker or header, or one that ends inside a
+// record, is refused; either way nothing is written. The record is encoded first, so a criterion box
 // that is not a number leaves the file as it was too.
 void appendGbeFile(const fs::path& path, const GlobalEditSettings& settings, FileWriter& writer = diskFileWriter());
 

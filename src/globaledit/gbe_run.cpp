@@ -1,5 +1,7 @@
 #include "globaledit/gbe_run.h"
 
+#include <algorithm>
+
 #include "globaledit/edit_fields.h"
 #include "globaledit/global_edit_messages.h"
 
@@ -32,7 +34,10 @@ std::vector<RecordReport> runGbeFile(League& league,
                                      const std::function<void(const RecordReport&)>& recordDone) {
     QuietRuns quiet(context);
     std::vector<RecordReport> reports;
-    progress.setRange(0, static_cast<int>(file.records.size()));
+    // The header's count sets the bar's maximum even when the file holds another number of
+    // records: the bar then stops at its end (or never reaches it), and never goes below 0.
+    const int maximum = std::max(file.headerCount, 0);
+    progress.setRange(0, maximum);
     progress.setValue(0);
     int done = 0;
     for (const GlobalEditSettings& settings : file.records) {
@@ -41,7 +46,8 @@ std::vector<RecordReport> runGbeFile(League& league,
         }
         const std::string fieldText(editFieldText(settings.field));
         progress.setLabel(kFileProgressLabelPrefix + fieldText);
-        progress.setValue(++done);
+        done = std::min(done + 1, maximum);
+        progress.setValue(done);
         try {
             const RunReport run = runModification(league, settings, context);
             reports.push_back({run.fieldText, run.playersCounted, std::nullopt});
@@ -52,6 +58,9 @@ std::vector<RecordReport> runGbeFile(League& league,
         if (recordDone) {
             recordDone(reports.back());
         }
+    }
+    if (file.endsInsideRecord) {
+        context.interaction.warning(incompleteRecordMessage(file.path));
     }
     return reports;
 }

@@ -20,8 +20,9 @@ struct RecordReport {
 };
 
 // "Open": runs every record in order, each exactly as "&Execute !" runs the same settings,
-// with the result messages of the runs suppressed. Progress: range 0 to the record count,
-// label "Modifying " and the field's text, value advanced by one per record. `showRecord`, when
+// with the result messages of the runs suppressed. Progress: range 0 to the header's count,
+// label "Modifying " and the field's text, value advanced by one per record up to the maximum.
+// A file that ends inside a record says so after its whole records ran. `showRecord`, when
 // given, receives each record's settings before it runs (the window puts them in its controls),
 // `recordDone` each record's report after it ran. A record refused by its validation shows its
 // message and is skipped; any other error ends the file run (the exception propagates; records

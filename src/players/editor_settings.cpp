@@ -3,6 +3,7 @@
 #include <array>
 #include <cctype>
 #include <charconv>
+#include <limits>
 #include <utility>
 
 namespace zt {
@@ -23,6 +24,9 @@ std::array<std::pair<const char*, StoredColor EditorSettings::*>, 10> colourGrou
              {"emptycol", &EditorSettings::emptyColor}}};
 }
 
+// Colours are 24-bit values; anything else in the file is not a colour this editor wrote.
+constexpr std::int64_t kLargestColor = 0xFFFFFF;
+
 std::optional<int> parseWhole(const std::string& text) {
     int value = 0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -30,6 +34,16 @@ std::optional<int> parseWhole(const std::string& text) {
         return std::nullopt;
     }
     return value;
+}
+
+// The sort choices index their report's selector, which checks the range when it uses them;
+// a number beyond 32 bits is not one the editor wrote.
+std::int32_t readSortChoice(const SettingsStore& store, const char* name, std::int32_t fallback) {
+    const auto value = store.readInteger(name);
+    if (!value || *value < 0 || *value > std::numeric_limits<std::int32_t>::max()) {
+        return fallback;
+    }
+    return static_cast<std::int32_t>(*value);
 }
 
 void readDisplayGroup(const SettingsStore& store, EditorSettings& settings) {
@@ -40,7 +54,7 @@ void readDisplayGroup(const SettingsStore& store, EditorSettings& settings) {
     settings.showHidden = std::toupper(static_cast<unsigned char>(showHidden->front())) == 'Y';
     for (const auto& [name, member] : colourGroup()) {
         const auto value = store.readInteger(name);
-        if (!value) {
+        if (!value || *value < 0 || *value > kLargestColor) {
             return;
         }
         settings.*member = static_cast<StoredColor>(*value);
@@ -61,11 +75,14 @@ EditorSettings readEditorSettings(const SettingsStore& store, EditorSettings def
     if (const auto path = store.readText("GamePath")) {
         settings.gamePath = *path;
     }
-    settings.batSort = static_cast<std::int32_t>(store.readInteger("bsort").value_or(settings.batSort));
-    settings.pitchSort = static_cast<std::int32_t>(store.readInteger("psort").value_or(settings.pitchSort));
+    settings.batSort = readSortChoice(store, "bsort", settings.batSort);
+    settings.pitchSort = readSortChoice(store, "psort", settings.pitchSort);
     readDisplayGroup(store, settings);
 
-    settings.defaultTeam = parseWhole(store.readText("DefaultTeam").value_or("")).value_or(kFreeAgentTeam);
+    // A team number is 0..31 or 255; anything outside a byte cannot name a team and would only
+    // be carried around until something indexes with it.
+    const auto team = parseWhole(store.readText("DefaultTeam").value_or(""));
+    settings.defaultTeam = team && *team >= 0 && *team <= kFreeAgentTeam ? *team : kFreeAgentTeam;
     settings.defaultTeamName = store.readText("Name").value_or("");
     if (settings.defaultTeamName.empty()) {
         settings.defaultTeam = kFreeAgentTeam;

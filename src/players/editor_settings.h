@@ -53,8 +53,9 @@ public:
 
 // Reads the settings over `defaults`. The display options are read as one group in a fixed
 // order; the first missing value (or an empty "ShowHidden") leaves it and the rest of the
-// group at their defaults. A "DefaultTeam" that is missing or not a number means the free
-// agents; an empty "Name" forces the free agents and "Free Agents".
+// group at their defaults. A value out of its range (a colour beyond 24 bits, a negative sort
+// choice) counts as missing. A "DefaultTeam" that is missing, not a number or outside 0..255
+// means the free agents; an empty "Name" forces the free agents and "Free Agents".
 EditorSettings readEditorSettings(const SettingsStore& store, EditorSettings defaults = {});
 
 // Writes every setting the editor keeps at exit ("Path" and "GamePath" are only read).

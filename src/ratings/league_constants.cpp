@@ -1,5 +1,6 @@
 #include "ratings/league_constants.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <charconv>
@@ -40,6 +41,15 @@ bool equalNoCase(std::string_view a, std::string_view b) {
         }
     }
     return true;
+}
+
+// The CR LF, LF or nothing that ends a line as the file has it.
+std::string_view lineEnding(std::string_view line) {
+    std::size_t contentEnd = line.size();
+    while (contentEnd > 0 && (line[contentEnd - 1] == '\n' || line[contentEnd - 1] == '\r')) {
+        --contentEnd;
+    }
+    return line.substr(contentEnd);
 }
 
 float numberOrZero(std::string_view text) {
@@ -100,15 +110,95 @@ std::string constantText(float value) {
 }
 
 std::string formatLeagueConstants(const LeagueConstants& constants) {
-    std::string text = "[Constants]\r\n";
-    for (const auto& [name, member] : kKeys) {
-        text += std::string(name) + "=" + constantText(constants.*member) + "\r\n";
+    return mergeLeagueConstants({}, constants);
+}
+
+std::string mergeLeagueConstants(std::string_view existingText, const LeagueConstants& constants) {
+    const auto keyLine = [&](const Key& key) {
+        return std::string(key.first) + "=" + constantText(constants.*key.second) + "\r\n";
+    };
+    std::string text;
+    std::array<bool, kKeys.size()> written{};
+    bool inSection = false;
+    bool sectionSeen = false;
+    // The keys the section did not hold go at its end, after its last key line.
+    std::size_t sectionEnd = 0;
+    const auto closeSection = [&] {
+        if (!inSection) {
+            return;
+        }
+        std::string missing;
+        for (std::size_t k = 0; k < kKeys.size(); ++k) {
+            if (!written[k]) {
+                missing += keyLine(kKeys[k]);
+                written[k] = true;
+            }
+        }
+        text.insert(sectionEnd, missing);
+        inSection = false;
+    };
+    while (!existingText.empty()) {
+        const std::size_t end = existingText.find('\n');
+        const std::string_view rawLine = end == std::string_view::npos ? existingText : existingText.substr(0, end + 1);
+        existingText.remove_prefix(rawLine.size());
+        const std::string_view line = trimmed(rawLine);
+        const std::string_view ending = lineEnding(rawLine);
+
+        if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+            closeSection();
+            inSection = equalNoCase(trimmed(line.substr(1, line.size() - 2)), "Constants");
+            sectionSeen = sectionSeen || inSection;
+            text += rawLine;
+            if (ending.empty()) {
+                text += "\r\n";  // a last line without its end gets one before keys follow it
+            }
+            sectionEnd = text.size();
+            continue;
+        }
+        const std::size_t equals = line.find('=');
+        if (inSection && equals != std::string_view::npos) {
+            const std::string_view key = trimmed(line.substr(0, equals));
+            const auto known =
+                std::find_if(kKeys.begin(), kKeys.end(), [&](const Key& k) { return equalNoCase(key, k.first); });
+            if (known != kKeys.end()) {
+                const auto k = static_cast<std::size_t>(known - kKeys.begin());
+                text += std::string(known->first) + "=" + constantText(constants.*known->second);
+                text += ending.empty() ? std::string_view("\r\n") : ending;
+                written[k] = true;
+                sectionEnd = text.size();
+                continue;
+            }
+        }
+        text += rawLine;
+        if (inSection && !line.empty()) {
+            if (ending.empty()) {
+                text += "\r\n";
+            }
+            sectionEnd = text.size();
+        }
+    }
+    closeSection();
+    if (!sectionSeen) {
+        if (!text.empty() && text.back() != '\n') {
+            text += "\r\n";
+        }
+        text += "[Constants]\r\n";
+        for (const Key& key : kKeys) {
+            text += keyLine(key);
+        }
     }
     return text;
 }
 
 void writeLeagueConstants(const std::filesystem::path& file, const LeagueConstants& constants) {
-    const std::string text = formatLeagueConstants(constants);
+    // What else the file holds (a user's notes, keys of another version) stays as it is.
+    std::string existing;
+    std::error_code ec;
+    if (std::filesystem::exists(file, ec)) {
+        const auto bytes = readFileBytes(file);
+        existing.assign(bytes.begin(), bytes.end());
+    }
+    const std::string text = mergeLeagueConstants(existing, constants);
     writeFileAtomically(file, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
 }
 

@@ -28,6 +28,11 @@ LeagueConstants parseLeagueConstants(std::string_view iniText);
 // The file text: the section header and the five keys, each value the 32-bit float widened and
 // written with 15 significant digits (0.91 is written 0.910000026226044).
 std::string formatLeagueConstants(const LeagueConstants& constants);
+// The file text with the five keys of section "Constants" set to the constants and every other
+// line kept as it stands: keys the section lacks are added after its last key, a missing section
+// is added at the end.
+std::string mergeLeagueConstants(std::string_view existingText, const LeagueConstants& constants);
+// Writes the constants into the file, keeping what else it holds.
 void writeLeagueConstants(const std::filesystem::path& file, const LeagueConstants& constants);
 
 // A float widened to double and written in general form with 15 significant digits.

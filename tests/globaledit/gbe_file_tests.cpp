@@ -182,60 +182,88 @@ TEST_F(GbeFileTest, AppendLeavesAFileInAnOlderFormatAlone) {
     EXPECT_EQ(readBytes(m_file), bytes);
 }
 
-struct DamagedCase {
+TEST_F(GbeFileTest, AFileShorterThanItsHeaderIsRefusedByOpenAndAppend) {
+    for (const std::size_t size : {std::size_t{0}, std::size_t{5}}) {
+        auto bytes = fileWithRecords(0);
+        bytes.resize(size);
+        writeBytes(m_file, bytes);
+        const std::string expected =
+            "The global editing file " + m_file.string() + " is damaged: it is shorter than its header";
+        EXPECT_EQ(errorOf([&] { globaledit::readGbeFile(m_file); }), expected);
+        EXPECT_EQ(errorOf([&] { globaledit::appendGbeFile(m_file, sampleSettings()); }), expected);
+        EXPECT_EQ(readBytes(m_file), bytes);
+    }
+}
+
+// Files whose header count disagrees with their records: every whole record runs, the bar
+// stays within its range, and Append counts on from the header.
+struct CountCase {
     std::string label;
-    std::function<std::vector<std::uint8_t>()> bytes;
-    std::string problem;
+    std::int32_t headerCount;
+    int wholeRecords;
+    std::size_t trailingBytes;  // of a partial last record
+    std::vector<int> progressValues;
 };
 
-std::ostream& operator<<(std::ostream& os, const DamagedCase& c) {
+std::ostream& operator<<(std::ostream& os, const CountCase& c) {
     return os << c.label;
 }
 
-class DamagedGbeFile : public GbeFileTest, public ::testing::WithParamInterface<DamagedCase> {};
+class GbeRecordCount : public GbeFileTest, public ::testing::WithParamInterface<CountCase> {
+protected:
+    std::vector<std::uint8_t> bytes() const {
+        // Each record adds 1 to the age.
+        std::vector<std::uint8_t> b = fileWithRecords(0);
+        const auto record = globaledit::encodeGbeRecord(fieldSettings(0, Mode::ConstantVariation, "1"));
+        for (int i = 0; i < GetParam().wholeRecords; ++i) {
+            b.insert(b.end(), record.begin(), record.end());
+        }
+        b.insert(b.end(), record.begin(), record.begin() + static_cast<std::ptrdiff_t>(GetParam().trailingBytes));
+        storeLE<std::int32_t>(b.data() + 4, GetParam().headerCount);
+        return b;
+    }
+};
 
-TEST_P(DamagedGbeFile, IsRefusedByOpenAndAppendWithItsProblem) {
-    const auto bytes = GetParam().bytes();
-    writeBytes(m_file, bytes);
-    const std::string expected = "The global editing file " + m_file.string() + " is damaged: " + GetParam().problem;
-    EXPECT_EQ(errorOf([&] { globaledit::readGbeFile(m_file); }), expected);
-    EXPECT_EQ(errorOf([&] { globaledit::appendGbeFile(m_file, sampleSettings()); }), expected);
-    EXPECT_EQ(readBytes(m_file), bytes);
+TEST_P(GbeRecordCount, OpenRunsEveryWholeRecordWithinTheProgressRange) {
+    writeBytes(m_file, bytes());
+    addPlayer().set(pf::age, std::uint8_t{20});
+    RecordingProgress progress;
+    const auto reports = globaledit::runGbeFile(m_league, globaledit::readGbeFile(m_file), m_context, progress);
+    EXPECT_EQ(reports.size(), static_cast<std::size_t>(GetParam().wholeRecords));
+    EXPECT_EQ(m_league.players[0]->get(pf::age), 20 + GetParam().wholeRecords);
+    EXPECT_EQ(progress.minimum, 0);
+    EXPECT_EQ(progress.maximum, std::max(GetParam().headerCount, 0));
+    EXPECT_EQ(progress.values, GetParam().progressValues);
+    const std::vector<std::string> incomplete = {globaledit::incompleteRecordMessage(m_file)};
+    EXPECT_EQ(messages(), GetParam().trailingBytes > 0 ? incomplete : std::vector<std::string>{});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    GlobalEdit,
-    DamagedGbeFile,
-    ::testing::Values(DamagedCase{"Empty", [] { return std::vector<std::uint8_t>{}; }, "it is shorter than its header"},
-                      DamagedCase{"MarkerOnly",
-                                  [] {
-                                      auto b = fileWithRecords(0);
-                                      b.resize(5);
-                                      return b;
-                                  },
-                                  "it is shorter than its header"},
-                      DamagedCase{"EndsInsideARecord",
-                                  [] {
-                                      auto b = fileWithRecords(2);
-                                      b.resize(b.size() - 10);
-                                      return b;
-                                  },
-                                  "it ends inside a record"},
-                      DamagedCase{"CountsMoreRecords",
-                                  [] {
-                                      auto b = fileWithRecords(2);
-                                      storeLE<std::int32_t>(b.data() + 4, 3);
-                                      return b;
-                                  },
-                                  "its header counts 3 records but it holds 2"},
-                      DamagedCase{"NegativeCount",
-                                  [] {
-                                      auto b = fileWithRecords(1);
-                                      storeLE<std::int32_t>(b.data() + 4, -5);
-                                      return b;
-                                  },
-                                  "its header counts -5 records but it holds 1"}),
-    [](const auto& info) { return info.param.label; });
+TEST_P(GbeRecordCount, AppendWritesTheHeaderCountPlusOneUnlessTheFileEndsInsideARecord) {
+    const auto before = bytes();
+    writeBytes(m_file, before);
+    if (GetParam().trailingBytes > 0) {
+        EXPECT_EQ(errorOf([&] { globaledit::appendGbeFile(m_file, sampleSettings()); }),
+                  "The global editing file " + m_file.string() + " is damaged: it ends inside a record");
+        EXPECT_EQ(readBytes(m_file), before);
+        return;
+    }
+    globaledit::appendGbeFile(m_file, sampleSettings());
+    const auto after = readBytes(m_file);
+    EXPECT_EQ(int32At(after, 4), GetParam().headerCount + 1);
+    EXPECT_EQ(after.size(), before.size() + 154);
+    EXPECT_EQ(globaledit::readGbeFile(m_file).records.back(), sampleSettings());
+}
+
+INSTANTIATE_TEST_SUITE_P(GlobalEdit,
+                         GbeRecordCount,
+                         ::testing::Values(CountCase{"Matching", 2, 2, 0, {0, 1, 2}},
+                                           CountCase{"CountsMore", 5, 2, 0, {0, 1, 2}},
+                                           CountCase{"CountsFewer", 1, 3, 0, {0, 1, 1, 1}},
+                                           CountCase{"CountsNone", 0, 2, 0, {0, 0, 0}},
+                                           CountCase{"NegativeCount", -5, 1, 0, {0, 0}},
+                                           CountCase{"EndsInsideARecord", 3, 2, 60, {0, 1, 2}},
+                                           CountCase{"OnlyAPartialRecord", 1, 0, 10, {0}}),
+                         [](const auto& info) { return info.param.label; });
 
 TEST(GbeRecord, TheLastModeByteSetIsTheModeAndNoneSetIsNoMode) {
     globaledit::GbeRecord record{};

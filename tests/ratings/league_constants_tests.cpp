@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ratings/league_constants.h"
+#include "support/league_builder.h"
 #include "support/temp_dir.h"
 
 namespace zt::test {
@@ -38,6 +39,39 @@ TEST(LeagueConstants, MissingFileKeysAndNumbersGiveZero) {
     EXPECT_EQ(partial.rvsl, 0.0f);  // not a number
     EXPECT_EQ(partial.rvsr, 0.0f);  // missing
     EXPECT_EQ(partial.obpa, 2.0f);
+}
+
+// Writing the constants keeps everything else the file holds.
+TEST(LeagueConstants, WritingKeepsOtherKeysSectionsAndNotes) {
+    const LeagueConstants constants{0.5f, 1.0f, 2.0f, 0.25f, 1.5f};
+    const std::string values = "lvsl=0.5\r\nlvsr=1\r\nrvsl=2\r\nrvsr=0.25\r\nobpa=1.5\r\n";
+    struct Case {
+        const char* what;
+        std::string before;
+        std::string after;
+    };
+    const Case cases[] = {
+        {"no file", "", "[Constants]\r\n" + values},
+        {"own keys and notes kept, values replaced in place",
+         "; my notes\r\n[Constants]\r\nobpa=9\r\nextra=7\r\nLVSL = 3\r\n\r\n[Mine]\r\nx=1\r\n",
+         "; my notes\r\n[Constants]\r\nobpa=1.5\r\nextra=7\r\nlvsl=0.5\r\nlvsr=1\r\nrvsl=2\r\nrvsr=0.25\r\n\r\n"
+         "[Mine]\r\nx=1\r\n"},
+        {"section missing, last line without its end", "[Other]\nkey=1", "[Other]\nkey=1\r\n[Constants]\r\n" + values},
+        {"line feeds kept",
+         "[constants]\nlvsl=1\nfuture=2\n",
+         "[constants]\nlvsl=0.5\nfuture=2\nlvsr=1\r\nrvsl=2\r\nrvsr=0.25\r\nobpa=1.5\r\n"},
+    };
+    for (const Case& c : cases) {
+        const std::string merged = mergeLeagueConstants(c.before, constants);
+        EXPECT_EQ(merged, c.after) << c.what;
+        EXPECT_EQ(parseLeagueConstants(merged), constants) << c.what;
+    }
+    TempDir dir;
+    const auto file = dir / "constants.ini";
+    writeText(file, cases[1].before);
+    writeLeagueConstants(file, constants);
+    const auto bytes = readBytes(file);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), cases[1].after);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The global-editing window: its controls and their enabling, its runs and .gbe files, the main
 // window around it, and the same settings giving the same league from the window, a .gbe file
 // and the command-line tool.
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -196,15 +197,32 @@ TEST_F(GlobalEditWindowTest, QuickSelectAllChoosesEveryPlayer) {
     EXPECT_FALSE(control<QGroupBox>("selgroup")->isEnabled());
 }
 
-TEST_F(GlobalEditWindowTest, TheLevelRangeStartsOverEachTimeTheWindowComesUp) {
+TEST_F(GlobalEditWindowTest, TheLevelRangeStartsOverEachTimeTheWindowIsActivated) {
     openLeague();
     openForm();
-    control<QComboBox>("minhlev")->setCurrentIndex(1);
-    control<QComboBox>("maxhlev")->setCurrentIndex(2);
-    m_form->hide();
-    m_form->show();
-    EXPECT_EQ(control<QComboBox>("minhlev")->currentIndex(), 3);
-    EXPECT_EQ(control<QComboBox>("maxhlev")->currentIndex(), 0);
+    const auto narrowRange = [this] {
+        control<QComboBox>("minhlev")->setCurrentIndex(1);
+        control<QComboBox>("maxhlev")->setCurrentIndex(2);
+    };
+    const auto expectWholeRange = [this](const char* when) {
+        EXPECT_EQ(control<QComboBox>("minhlev")->currentIndex(), 3) << when;
+        EXPECT_EQ(control<QComboBox>("maxhlev")->currentIndex(), 0) << when;
+    };
+    narrowRange();
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(m_form, &activate);
+    expectWholeRange("activated");
+
+    narrowRange();
+    const auto file = m_dir / "edits.gbe";
+    GlobalEditSettings ages;
+    ages.field = 0;
+    ages.mode = Mode::ConstantVariation;
+    ages.modifier = "1";
+    globaledit::saveGbeFile(file, ages);
+    m_dialogs.setNextFileName(pathText(file));
+    click("Button4");
+    expectWholeRange("after a file run");
 }
 
 TEST_F(GlobalEditWindowTest, SettingsShownAreTheSettingsRead) {
@@ -331,8 +349,10 @@ TEST_F(GlobalEditWindowTest, SaveAndAppendWriteTheFileChosen) {
     m_dialogs.setNextFileName(pathText(file));
     click("Button5");
     EXPECT_EQ(m_dialogs.lastFilter, QStringLiteral("Global Edting Files (*.gbe)"));
+    EXPECT_EQ(m_dialogs.lastExistingFile, app::AppDialogs::ExistingFile::AskToReplace);
     m_dialogs.setNextFileName(pathText(file));
     click("Button6");
+    EXPECT_EQ(m_dialogs.lastExistingFile, app::AppDialogs::ExistingFile::Accept);  // it adds, not replaces
     const auto bytes = readBytes(file);
     EXPECT_EQ(bytes.size(), 8u + 2u * 154u);
     const auto records = globaledit::readGbeFile(file).records;

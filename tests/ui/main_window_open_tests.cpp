@@ -28,6 +28,7 @@ TEST_F(MainWindowTest, StartsWithoutLeagueAndWithTheLeagueCommandsDisabled) {
     EXPECT_FALSE(action("Saveas1")->isEnabled());
     EXPECT_FALSE(child<QMenu>("Edit1")->isEnabled());
     EXPECT_FALSE(child<QMenu>("Teams1")->isEnabled());
+    EXPECT_FALSE(child<QMenu>("NetLeague1")->isEnabled());
     EXPECT_FALSE(child<QWidget>("grille")->isEnabled());
     EXPECT_FALSE(action("RecentSeparator")->isVisible());
 }
@@ -100,6 +101,9 @@ TEST_F(MainWindowTest, TeamMenusListEveryTeamByCityUnderItsDivisionAndAreRebuilt
     auto& window = startWindow({pathText(first)});
     const auto& league = *window.league();
     EXPECT_EQ(action("Lmenu0")->text(), ui::fromLeagueText(league.leagueNames[0].get(LeagueNames::name)));
+    EXPECT_TRUE(action("Lmenu0")->isEnabled());
+    EXPECT_TRUE(action("TLmenu0")->isEnabled());
+    EXPECT_TRUE(child<QMenu>("NetLeague1")->isEnabled());
     auto* division = child<QMenu>("D0L0");
     EXPECT_EQ(division->title(),
               ui::fromLeagueText(league.leagueNames[0].divisionName(0) + " (" +

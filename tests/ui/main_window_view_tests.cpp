@@ -279,8 +279,9 @@ TEST_F(MainWindowTest, ConstantsAreReadAtStartAndWrittenBackAtExit) {
     EXPECT_EQ(window.constants().lvsl, 0.5f);
     EXPECT_EQ(window.constants().obpa, 1.25f);
     closeWindow();
-    EXPECT_EQ(readBytes(m_dir / "data" / "constants.ini").size(),
-              std::string("[Constants]\r\nlvsl=0.5\r\nlvsr=0\r\nrvsl=0\r\nrvsr=0\r\nobpa=1.25\r\n").size());
+    const auto written = readBytes(m_dir / "data" / "constants.ini");
+    EXPECT_EQ(std::string(written.begin(), written.end()),
+              "[Constants]\nlvsl=0.5\nobpa=1.25\nlvsr=0\r\nrvsl=0\r\nrvsr=0\r\n");
 }
 
 TEST_F(MainWindowTest, ANewDataFolderIsSeededWithTheShippedConstants) {

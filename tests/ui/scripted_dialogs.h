@@ -21,8 +21,14 @@ public:
         lastFilter = filter;
         return next();
     }
-    QString saveFileName(QWidget*, const QString&, const QString&, const QString& filter, const QString&) override {
+    QString saveFileName(QWidget*,
+                         const QString&,
+                         const QString&,
+                         const QString& filter,
+                         const QString&,
+                         ExistingFile existing = ExistingFile::AskToReplace) override {
         lastFilter = filter;
+        lastExistingFile = existing;
         return next();
     }
     std::optional<QColor> chooseColor(QWidget*, const QColor& initial) override {
@@ -42,6 +48,7 @@ public:
     int fileDialogsShown = 0;
     QString lastDirectory;
     QString lastFilter;
+    ExistingFile lastExistingFile = ExistingFile::AskToReplace;
     QColor lastInitialColor;
     QStringList shellTargets;
 

@@ -1,5 +1,7 @@
 #include "globaledit/ui/global_edit_window.h"
 
+#include <QEvent>
+
 #include <QApplication>
 #include <QPushButton>
 #include <QRadioButton>
@@ -103,11 +105,23 @@ void Tglobalfrm::connectControls() {
     connect(m_ui->SpeedButton1, &QPushButton::clicked, this, &QDialog::reject);
 }
 
+// The level range starts over as the whole range each time the window becomes the active one:
+// when it comes up, and when the user comes back to it from another window.
 void Tglobalfrm::showEvent(QShowEvent* event) {
-    // The level range starts over as the whole range each time the window comes up.
+    resetLevelRange();
+    QDialog::showEvent(event);
+}
+
+bool Tglobalfrm::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        resetLevelRange();
+    }
+    return QDialog::event(event);
+}
+
+void Tglobalfrm::resetLevelRange() {
     m_ui->minhlev->setCurrentIndex(kLevelA);
     m_ui->maxhlev->setCurrentIndex(kLevelMajors);
-    QDialog::showEvent(event);
 }
 
 void Tglobalfrm::updateEnabling() {
@@ -232,6 +246,9 @@ void Tglobalfrm::Button4Click() {
         progress.showCentredOn(this);
         runGbeFile(m_league, records, m_context, progress, [this](const GlobalEditSettings& s) { showSettings(s); });
     });
+    // The progress window had the focus; coming back to this window starts the range over, also
+    // where the window system does not activate it again by itself.
+    resetLevelRange();
 }
 
 void Tglobalfrm::Button5Click() {
@@ -242,7 +259,7 @@ void Tglobalfrm::Button5Click() {
 }
 
 void Tglobalfrm::Button6Click() {
-    const QString file = m_chooseFile ? m_chooseFile(FileChoice::Save) : QString();
+    const QString file = m_chooseFile ? m_chooseFile(FileChoice::Append) : QString();
     if (!file.isEmpty()) {
         runCommand([this, &file] { appendGbeFile(zt::ui::toPath(file), settings()); });
     }

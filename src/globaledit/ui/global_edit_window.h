@@ -29,7 +29,7 @@ class Tglobalfrm : public QDialog {
     Q_OBJECT
 
 public:
-    enum class FileChoice { Open, Save };
+    enum class FileChoice { Open, Save, Append };
     // Asks for a .gbe file name; an empty name cancels.
     using FileChooser = std::function<QString(FileChoice)>;
 
@@ -54,11 +54,13 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void fillLists();
     void connectControls();
     void updateEnabling();
+    void resetLevelRange();
     void cbapplyActivated(int index);
     void Button9Click();
 

@@ -1,6 +1,5 @@
 #include "league/ui/qt_interaction.h"
 
-#include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -9,8 +8,10 @@
 namespace zt::ui {
 
 namespace {
+// The program's name on its message boxes. Kept here rather than as the application's display
+// name, which window systems would append to every window title.
 QString caption() {
-    return QApplication::applicationDisplayName();
+    return QStringLiteral("Zantrip 2003 Editor");
 }
 }  // namespace
 
