@@ -1,10 +1,10 @@
-#include <QApplication>
 #include <QLocale>
 
+#include "app/guarded_application.h"
 #include "app/main_window.h"
 
 int main(int argc, char** argv) {
-    QApplication application(argc, argv);
+    zt::app::GuardedApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ztedit"));
     QApplication::setOrganizationName(QStringLiteral("ztedit"));
     // No application display name: X11 and Wayland would append it to every window title, and the

@@ -52,6 +52,7 @@ struct MainMenu {
     QMenu* teamsMenu = nullptr;
     QAction* freeAgents = nullptr;
     QAction* exportPool = nullptr;
+    QAction* transferFreeAgents = nullptr;  // first item of the grid's "Transfer To" menu
 
     // Options
     QMenu* optionsMenu = nullptr;

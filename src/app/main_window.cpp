@@ -33,9 +33,9 @@ TForm1::TForm1(QWidget* parent)
     m_gridPopup->setObjectName(QStringLiteral("GridPopup"));
     m_transferMenu = new QMenu(QStringLiteral("Transfer To"), this);
     m_transferMenu->setObjectName(QStringLiteral("TransferTo1"));
-    QAction* transferFreeAgents = m_transferMenu->addAction(QStringLiteral("Free Agents"));
-    transferFreeAgents->setObjectName(QStringLiteral("TFreeAgents1"));
-    transferFreeAgents->setEnabled(false);
+    m_menu.transferFreeAgents = m_transferMenu->addAction(QStringLiteral("Free Agents"));
+    m_menu.transferFreeAgents->setObjectName(QStringLiteral("TFreeAgents1"));
+    m_menu.transferFreeAgents->setEnabled(false);
     m_teamMenus = std::make_unique<TeamMenus>(m_menu.teamsMenu, m_transferMenu);
 
     buildLayout();
@@ -83,34 +83,42 @@ void TForm1::buildLayout() {
 }
 
 void TForm1::connectMenu() {
-    connect(m_menu.open, &QAction::triggered, this, &TForm1::openCommand);
-    connect(m_menu.save, &QAction::triggered, this, [this] { saveCommand(); });
-    connect(m_menu.saveAs, &QAction::triggered, this, &TForm1::saveAsCommand);
+    const auto on = [this](QAction* action, auto handler) {
+        connect(action, &QAction::triggered, this, command(std::move(handler)));
+    };
+    on(m_menu.open, [this] { openCommand(); });
+    on(m_menu.save, [this] { saveCommand(); });
+    on(m_menu.saveAs, [this] { saveAsCommand(); });
     for (int i = 0; i < static_cast<int>(m_menu.recent.size()); ++i) {
-        connect(m_menu.recent[static_cast<std::size_t>(i)], &QAction::triggered, this, [this, i] { openRecent(i); });
+        on(m_menu.recent[static_cast<std::size_t>(i)], [this, i] { openRecent(i); });
     }
-    connect(m_menu.exit, &QAction::triggered, this, [this] {
+    on(m_menu.exit, [this] {
         activateWindow();
         close();
     });
-    connect(m_menu.launchGame, &QAction::triggered, this, &TForm1::launchGame);
-    connect(m_menu.freeAgents, &QAction::triggered, this, &TForm1::showFreeAgents);
-    connect(m_menu.exportPool, &QAction::triggered, this, [this] {
+    on(m_menu.launchGame, [this] { launchGame(); });
+    on(m_menu.freeAgents, [this] { showFreeAgents(); });
+    on(m_menu.exportPool, [this] {
         m_gridPanel->setHumanChecked(false);
         showExportPool();
     });
-    connect(m_menu.colorMajors, &QAction::triggered, this, [this] { chooseColor(&EditorSettings::majorColor); });
-    connect(m_menu.colorAAA, &QAction::triggered, this, [this] { chooseColor(&EditorSettings::aaaColor); });
-    connect(m_menu.colorAA, &QAction::triggered, this, [this] { chooseColor(&EditorSettings::aaColor); });
-    connect(m_menu.colorA, &QAction::triggered, this, [this] { chooseColor(&EditorSettings::aColor); });
-    connect(m_menu.colorDL, &QAction::triggered, this, [this] { chooseColor(&EditorSettings::dlColor); });
-    connect(m_menu.colorRoster, &QAction::triggered, this, [this] { chooseColor(&EditorSettings::rosterColor); });
-    connect(m_menu.colorNonRoster, &QAction::triggered, this, [this] { chooseColor(&EditorSettings::nonRosterColor); });
-    connect(m_menu.colorUnfilled, &QAction::triggered, this, [this] { chooseColor(&EditorSettings::emptyColor); });
-    connect(m_menu.allBlack, &QAction::triggered, this, &TForm1::allBlack);
-    connect(m_menu.showHidden, &QAction::toggled, this, &TForm1::toggleShowHidden);
-    connect(m_menu.about, &QAction::triggered, this, &TForm1::showAbout);
-    connect(m_menu.donate, &QAction::triggered, this, &TForm1::openDonationPage);
+    const std::pair<QAction*, StoredColor EditorSettings::*> colours[] = {
+        {m_menu.colorMajors, &EditorSettings::majorColor},
+        {m_menu.colorAAA, &EditorSettings::aaaColor},
+        {m_menu.colorAA, &EditorSettings::aaColor},
+        {m_menu.colorA, &EditorSettings::aColor},
+        {m_menu.colorDL, &EditorSettings::dlColor},
+        {m_menu.colorRoster, &EditorSettings::rosterColor},
+        {m_menu.colorNonRoster, &EditorSettings::nonRosterColor},
+        {m_menu.colorUnfilled, &EditorSettings::emptyColor},
+    };
+    for (const auto& [action, colour] : colours) {
+        on(action, [this, colour] { chooseColor(colour); });
+    }
+    on(m_menu.allBlack, [this] { allBlack(); });
+    connect(m_menu.showHidden, &QAction::toggled, this, command([this](bool checked) { toggleShowHidden(checked); }));
+    on(m_menu.about, [this] { showAbout(); });
+    on(m_menu.donate, [this] { openDonationPage(); });
 }
 
 void TForm1::connectPanels() {
@@ -121,9 +129,15 @@ void TForm1::connectPanels() {
             m_gridPopup->popup(view->viewport()->mapToGlobal(position));
         }
     });
-    connect(m_gridPanel, &ui::PlayerGridPanel::playerSelected, this, &TForm1::onPlayerSelected);
-    connect(m_gridPanel, &ui::PlayerGridPanel::levelFilterChanged, this, &TForm1::onLevelFilterChanged);
-    connect(m_editor, &ui::PlayerEditor::playerApplied, this, &TForm1::onPlayerApplied);
+    connect(m_gridPanel, &ui::PlayerGridPanel::playerSelected, this, command([this](int index) {
+                onPlayerSelected(index);
+            }));
+    connect(m_gridPanel, &ui::PlayerGridPanel::levelFilterChanged, this, command([this](int level) {
+                onLevelFilterChanged(level);
+            }));
+    connect(m_editor, &ui::PlayerEditor::playerApplied, this, command([this](PlayerRecord* player) {
+                onPlayerApplied(player);
+            }));
 }
 
 void TForm1::addLeagueCommand(QAction* action) {

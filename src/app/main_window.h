@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/main_menu.h"
+#include "league/ui/command_boundary.h"
 #include "players/editor_settings.h"
 #include "ratings/league_constants.h"
 
@@ -62,6 +63,14 @@ public:
     ui::PlayerEditor* playerEditor() const { return m_editor; }
     Interaction& interaction() const;
     AppDialogs& dialogs() const;
+
+    // A slot that runs `handler` as a command of this window: failures are shown through its
+    // interaction and never reach the event loop. Every menu item, button and panel signal that
+    // starts a command connects through it.
+    template <class Handler>
+    auto command(Handler handler) const {
+        return ui::commandSlot([this]() -> Interaction& { return interaction(); }, std::move(handler));
+    }
 
     // For the command modules (rosters, search, ratings, ...): the grid's pop-up menu, the
     // "Transfer To" menu in it, and commands enabled only while a league is open.

@@ -79,17 +79,8 @@ bool TForm1::openLeagueFile(const QString& selectedFile) {
     // The league open before is closed first, so a failed open leaves no league open.
     closeLeague();
     std::unique_ptr<League> league;
-    std::string failure;
-    {
-        ui::BusyCursor busy;
-        try {
-            league = openLeague(ui::toPath(selectedFile));
-        } catch (const Error& e) {
-            failure = e.what();
-        }
-    }
-    if (!league) {
-        interaction().warning(failure);
+    if (!ui::runCommand(
+            interaction(), [&] { league = openLeague(ui::toPath(selectedFile)); }, ui::CommandCursor::Busy)) {
         return false;
     }
     m_league = std::move(league);
@@ -131,11 +122,8 @@ bool TForm1::saveCommand() {
     if (!m_league) {
         return false;
     }
-    try {
-        ui::BusyCursor busy;
-        saveLeague(*m_league);
-    } catch (const Error& e) {
-        interaction().warning(e.what());
+    if (!ui::runCommand(
+            interaction(), [this] { saveLeague(*m_league); }, ui::CommandCursor::Busy)) {
         return false;
     }
     if (m_league->currentPlayer != nullptr) {
@@ -154,11 +142,8 @@ void TForm1::saveAsCommand() {
     if (file.isEmpty()) {
         return;
     }
-    try {
-        ui::BusyCursor busy;
-        saveLeagueAs(*m_league, ui::toPath(file));
-    } catch (const Error& e) {
-        interaction().warning(e.what());
+    if (!ui::runCommand(
+            interaction(), [&] { saveLeagueAs(*m_league, ui::toPath(file)); }, ui::CommandCursor::Busy)) {
         return;
     }
     m_selectedFile = file;

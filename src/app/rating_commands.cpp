@@ -24,16 +24,19 @@ public:
     explicit RatingCommands(TForm1& window) : QObject(&window), m_window(window) {
         ui::PlayerEditor* editor = window.playerEditor();
         connect(editor, &ui::PlayerEditor::playerLoaded, this, &RatingCommands::rememberPitches);
-        connect(editor, &ui::PlayerEditor::battingCalculatorClicked, this, &RatingCommands::calculateBatting);
-        connect(editor, &ui::PlayerEditor::pitchingCalculatorClicked, this, &RatingCommands::calculatePitching);
-        connect(editor, &ui::PlayerEditor::pitchUndoClicked, this, &RatingCommands::undoPitches);
+        connect(
+            editor, &ui::PlayerEditor::battingCalculatorClicked, this, window.command([this] { calculateBatting(); }));
+        connect(editor, &ui::PlayerEditor::pitchingCalculatorClicked, this, window.command([this] {
+            calculatePitching();
+        }));
+        connect(editor, &ui::PlayerEditor::pitchUndoClicked, this, window.command([this] { undoPitches(); }));
         // The slots of a player of a closed league must not be put into a player of the next one.
         connect(&window, &TForm1::leagueClosed, this, [this] { m_pitchUndoBuffer.reset(); });
 
         // The constants belong to the editor, not to a league: always offered.
         QAction* constants = window.menu().constants;
         constants->setEnabled(true);
-        connect(constants, &QAction::triggered, this, &RatingCommands::openConstants);
+        connect(constants, &QAction::triggered, this, window.command([this] { openConstants(); }));
     }
 
 private:
@@ -51,20 +54,16 @@ private:
             return;
         }
         ui::PlayerEditor* editor = m_window.playerEditor();
-        try {
-            PlayerEditorValues values = editor->values();
-            const SplitValues splits = splitValuesFromCounts(
-                performanceDataFromTexts(values.batting), player->get(pf::bats), m_window.constants());
-            values.avgVsL = shortestFloatText(splits.avgVsL);
-            values.obpVsL = shortestFloatText(splits.obpVsL);
-            values.slgVsL = shortestFloatText(splits.slgVsL);
-            values.avgVsR = shortestFloatText(splits.avgVsR);
-            values.obpVsR = shortestFloatText(splits.obpVsR);
-            values.slgVsR = shortestFloatText(splits.slgVsR);
-            editor->setValues(values);
-        } catch (const std::exception& e) {
-            m_window.interaction().warning(e.what());
-        }
+        PlayerEditorValues values = editor->values();
+        const SplitValues splits = splitValuesFromCounts(
+            performanceDataFromTexts(values.batting), player->get(pf::bats), m_window.constants());
+        values.avgVsL = shortestFloatText(splits.avgVsL);
+        values.obpVsL = shortestFloatText(splits.obpVsL);
+        values.slgVsL = shortestFloatText(splits.slgVsL);
+        values.avgVsR = shortestFloatText(splits.avgVsR);
+        values.obpVsR = shortestFloatText(splits.obpVsR);
+        values.slgVsR = shortestFloatText(splits.slgVsR);
+        editor->setValues(values);
     }
 
     // The player's pitches get the split values of the typed counts, distributed by the stored
@@ -77,18 +76,14 @@ private:
         m_pitchUndoBuffer = pitchSlots(*player);
         const PitchSlots before = *m_pitchUndoBuffer;
         ui::PlayerEditor* editor = m_window.playerEditor();
-        try {
-            const SplitValues splits = splitValuesFromCounts(
-                performanceDataFromTexts(editor->values().pitching), player->get(pf::throws), m_window.constants());
-            DistributePitchSplits(*player, splits);
-            // A repertoire the distribution leaves alone (no pitch in use) is no change to save.
-            if (pitchSlots(*player) != before) {
-                m_window.league()->markChanged();
-            }
-            editor->showPitches(*player);
-        } catch (const std::exception& e) {
-            m_window.interaction().warning(e.what());
+        const SplitValues splits = splitValuesFromCounts(
+            performanceDataFromTexts(editor->values().pitching), player->get(pf::throws), m_window.constants());
+        DistributePitchSplits(*player, splits);
+        // A repertoire the distribution leaves alone (no pitch in use) is no change to save.
+        if (pitchSlots(*player) != before) {
+            m_window.league()->markChanged();
         }
+        editor->showPitches(*player);
     }
 
     void undoPitches() {

@@ -44,13 +44,11 @@ private:
     League* league() const { return m_window.league(); }
     ui::PlayerGridPanel* grid() const { return m_window.gridPanel(); }
     Interaction& interaction() const { return m_window.interaction(); }
-    QAction* transferFreeAgents() const {
-        return m_window.transferMenu()->findChild<QAction*>(QStringLiteral("TFreeAgents1"));
-    }
+    QAction* transferFreeAgents() const { return m_window.menu().transferFreeAgents; }
 
     void buildPopup();
     void connectWindow();
-    // Runs a command, showing a failure of the core as a warning.
+    // Runs a command on the open league (none: nothing to do) through the window's boundary.
     template <class Command>
     void guarded(Command command);
 
@@ -85,11 +83,7 @@ void RosterCommands::guarded(Command command) {
     if (league() == nullptr) {
         return;
     }
-    try {
-        command(*league());
-    } catch (const Error& e) {
-        interaction().warning(e.what());
-    }
+    ui::runCommand(interaction(), [&] { command(*league()); });
 }
 
 void RosterCommands::install() {
@@ -131,7 +125,7 @@ void RosterCommands::buildPopup() {
     };
 
     m_rosterToggle = addItem(popup, "RosterMembership1", QStringLiteral("Insert in Team roster"));
-    connect(m_rosterToggle, &QAction::triggered, this, &RosterCommands::toggleRoster);
+    connect(m_rosterToggle, &QAction::triggered, this, m_window.command([this] { toggleRoster(); }));
 
     QMenu* moveMenu = addSubMenu("MoveTo1", QStringLiteral("Move to"));
     static constexpr std::array<const char*, kMoveToItemCount> kMoveNames = {
@@ -143,27 +137,27 @@ void RosterCommands::buildPopup() {
         // The shortcut works while the pop-up menu is closed, too.
         m_window.addAction(item);
         const int level = move.level;
-        connect(item, &QAction::triggered, this, [this, level] { moveTo(level); });
+        connect(item, &QAction::triggered, this, m_window.command([this, level] { moveTo(level); }));
     }
 
     popup->insertMenu(before, m_window.transferMenu());
-    connect(transferFreeAgents(), &QAction::triggered, this, [this] { transfer(kFreeAgentTeam); });
-    connect(&m_window, &TForm1::transferRequested, this, &RosterCommands::transfer);
+    connect(transferFreeAgents(), &QAction::triggered, this, m_window.command([this] { transfer(kFreeAgentTeam); }));
+    connect(&m_window, &TForm1::transferRequested, this, m_window.command([this](int team) { transfer(team); }));
 
     QMenu* swapMenu = addSubMenu("LevelSwap1", QStringLiteral("Level swap"));
     static constexpr std::array<const char*, kLevelSwapItemCount> kSwapNames = {"SwapAAA1", "SwapAA1", "SwapA1"};
     for (std::size_t i = 0; i < levelSwapItems().size(); ++i) {
         const int level = levelSwapItems()[i].level;
         QAction* item = addItem(swapMenu, kSwapNames[i], ui::fromLeagueText(levelSwapItems()[i].caption));
-        connect(item, &QAction::triggered, this, [this, level] { swap(level); });
+        connect(item, &QAction::triggered, this, m_window.command([this, level] { swap(level); }));
     }
 
     QAction* cloneItem = addItem(popup, "NewPlayerClone1", QStringLiteral("New Player Clone"));
-    connect(cloneItem, &QAction::triggered, this, &RosterCommands::clone);
+    connect(cloneItem, &QAction::triggered, this, m_window.command([this] { clone(); }));
     QAction* deleteItem = addItem(popup, "PopupDeletePlayer1", QStringLiteral("Delete Player"));
-    connect(deleteItem, &QAction::triggered, this, &RosterCommands::deleteCurrent);
+    connect(deleteItem, &QAction::triggered, this, m_window.command([this] { deleteCurrent(); }));
     QAction* deleteAllItem = addItem(popup, "DeleteAllPlayers1", QStringLiteral("Delete ALL players in the grid"));
-    connect(deleteAllItem, &QAction::triggered, this, &RosterCommands::deleteAll);
+    connect(deleteAllItem, &QAction::triggered, this, m_window.command([this] { deleteAll(); }));
 }
 
 void RosterCommands::connectWindow() {
@@ -171,22 +165,27 @@ void RosterCommands::connectWindow() {
     for (QAction* action : {menu.createPlayer, menu.deletePlayer, menu.convertedSeasonFix, menu.makeDefaultTeam}) {
         m_window.addLeagueCommand(action);
     }
-    connect(menu.createPlayer, &QAction::triggered, this, &RosterCommands::clone);
-    connect(menu.deletePlayer, &QAction::triggered, this, &RosterCommands::deleteCurrent);
-    connect(menu.convertedSeasonFix, &QAction::triggered, this, [this] {
+    connect(menu.createPlayer, &QAction::triggered, this, m_window.command([this] { clone(); }));
+    connect(menu.deletePlayer, &QAction::triggered, this, m_window.command([this] { deleteCurrent(); }));
+    connect(menu.convertedSeasonFix, &QAction::triggered, this, m_window.command([this] {
         guarded([this](League& league) { convertedSeasonFix(league, interaction()); });
-    });
-    connect(menu.makeDefaultTeam, &QAction::triggered, this, &RosterCommands::makeDefault);
-    connect(menu.colorUnfilled, &QAction::triggered, m_page, &ui::LineupPage::refresh);
+    }));
+    connect(menu.makeDefaultTeam, &QAction::triggered, this, m_window.command([this] { makeDefault(); }));
+    connect(menu.colorUnfilled, &QAction::triggered, m_page, m_window.command([this] { m_page->refresh(); }));
 
     connect(&m_window, &TForm1::leagueOpened, this, [this] { m_page->setLeague(league(), &m_window.settings()); });
     connect(&m_window, &TForm1::leagueClosed, this, [this] { m_page->setLeague(nullptr, &m_window.settings()); });
-    connect(&m_window, &TForm1::teamShown, this, &RosterCommands::teamShown);
-    connect(grid(), &ui::PlayerGridPanel::playerSelected, this, &RosterCommands::updateRosterCaption);
-    connect(grid(), &ui::PlayerGridPanel::humanBoxToggled, this, &RosterCommands::humanBoxClicked);
-    connect(m_window.playerEditor(), &ui::PlayerEditor::playerApplied, this, &RosterCommands::playerApplied);
-    connect(m_page, &ui::LineupPage::lineupsChecked, this, &RosterCommands::reselectCurrent);
-    connect(m_page, &ui::LineupPage::playersEdited, this, &RosterCommands::showEditedRoles);
+    connect(&m_window, &TForm1::teamShown, this, m_window.command([this](int team) { teamShown(team); }));
+    connect(grid(), &ui::PlayerGridPanel::playerSelected, this, m_window.command([this] { updateRosterCaption(); }));
+    connect(grid(), &ui::PlayerGridPanel::humanBoxToggled, this, m_window.command([this](bool checked) {
+        humanBoxClicked(checked);
+    }));
+    connect(m_window.playerEditor(),
+            &ui::PlayerEditor::playerApplied,
+            this,
+            m_window.command([this](PlayerRecord* player) { playerApplied(player); }));
+    connect(m_page, &ui::LineupPage::lineupsChecked, this, m_window.command([this] { reselectCurrent(); }));
+    connect(m_page, &ui::LineupPage::playersEdited, this, m_window.command([this] { showEditedRoles(); }));
 
     // An injured player is stopped while dragged over the grid; the message waits until the
     // drag has ended.
@@ -195,12 +194,11 @@ void RosterCommands::connectWindow() {
         return open != nullptr && playerIndex >= 0 && static_cast<std::size_t>(playerIndex) < open->players.size() &&
                open->players[static_cast<std::size_t>(playerIndex)]->get(pf::daysOut) != 0;
     });
-    connect(
-        grid()->view(),
-        &ui::PlayerGridView::playerDragRefused,
-        this,
-        [this] { interaction().information(kInjuredDragMessage); },
-        Qt::QueuedConnection);
+    connect(grid()->view(),
+            &ui::PlayerGridView::playerDragRefused,
+            this,
+            m_window.command([this] { interaction().information(kInjuredDragMessage); }),
+            Qt::QueuedConnection);
 }
 
 void RosterCommands::teamShown(int team) {
@@ -241,13 +239,7 @@ void RosterCommands::showEditedRoles() {
     }
     // Only these two combos: other pending edits in the editor stay as typed, and APPLY then
     // stores the role and position the drop gave rather than the ones shown before.
-    ui::PlayerEditor* editor = m_window.playerEditor();
-    if (auto* secondPosition = editor->findChild<QComboBox*>(QStringLiteral("cbpos2"))) {
-        secondPosition->setCurrentIndex(open->currentPlayer->get(pf::secondPosition) - 1);
-    }
-    if (auto* role = editor->findChild<QComboBox*>(QStringLiteral("cbrole"))) {
-        role->setCurrentIndex(open->currentPlayer->get(pf::role) - 1);
-    }
+    m_window.playerEditor()->showRoleAndSecondPosition(*open->currentPlayer);
 }
 
 void RosterCommands::refreshRows(const std::vector<int>& playerIndexes) {

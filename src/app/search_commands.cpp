@@ -5,7 +5,6 @@
 
 #include "app/command_modules.h"
 #include "app/main_window.h"
-#include "league/error.h"
 #include "league/league.h"
 #include "league/ui/qt_text.h"
 #include "players/player_search.h"
@@ -42,14 +41,10 @@ void launchAdvancedSearch(TForm1& window, const ui::SearchPanel& panel) {
     if (league == nullptr) {
         return;
     }
-    try {
-        SearchResults results = runAdvancedSearch(*league, panel.criteria(), window.interaction());
-        // Nothing found was reported and leaves the grid as it was.
-        if (!results.rows.empty()) {
-            listResults(window, std::move(results));
-        }
-    } catch (const Error& e) {
-        window.interaction().warning(e.what());
+    SearchResults results = runAdvancedSearch(*league, panel.criteria(), window.interaction());
+    // Nothing found was reported and leaves the grid as it was.
+    if (!results.rows.empty()) {
+        listResults(window, std::move(results));
     }
 }
 
@@ -62,16 +57,16 @@ void installSearchCommands(TForm1& window) {
 
     QAction* advancedSearch = window.menu().advancedSearch;
     window.addLeagueCommand(advancedSearch);
-    QObject::connect(advancedSearch, &QAction::triggered, panel, [&window, panel] {
+    QObject::connect(advancedSearch, &QAction::triggered, panel, window.command([&window, panel] {
         window.playerEditor()->showGeneralPage();
         panel->showWithNameFocus();
-    });
-    QObject::connect(panel, &ui::SearchPanel::simpleSearchRequested, panel, [&window, panel] {
+    }));
+    QObject::connect(panel, &ui::SearchPanel::simpleSearchRequested, panel, window.command([&window, panel] {
         launchSimpleSearch(window, *panel);
-    });
-    QObject::connect(panel, &ui::SearchPanel::advancedSearchRequested, panel, [&window, panel] {
+    }));
+    QObject::connect(panel, &ui::SearchPanel::advancedSearchRequested, panel, window.command([&window, panel] {
         launchAdvancedSearch(window, *panel);
-    });
+    }));
     // A search needs a league; the panel goes with the league it searched.
     QObject::connect(&window, &TForm1::leagueClosed, panel, &QWidget::hide);
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 namespace zt::test {
 
 namespace {
@@ -19,6 +21,11 @@ T next(std::deque<T>& script, const std::string& question, T fallback) {
 
 bool ScriptedInteraction::askYesNo(const std::string& question) {
     m_shown.push_back({Shown::Kind::YesNo, question});
+    if (m_failure) {
+        const std::string what = *m_failure;
+        m_failure.reset();
+        throw std::runtime_error(what);
+    }
     return next(m_yesNo, question, false);
 }
 

@@ -21,6 +21,8 @@ public:
     void answerYesNo(bool answer) { m_yesNo.push_back(answer); }
     void answerYesNoCancel(Answer answer) { m_yesNoCancel.push_back(answer); }
     void answerPrompt(std::optional<std::string> answer) { m_prompts.push_back(std::move(answer)); }
+    // The next yes/no question throws std::runtime_error(what): a fault deep inside a command.
+    void failNextQuestion(std::string what) { m_failure = std::move(what); }
 
     bool askYesNo(const std::string& question) override;
     Answer askYesNoCancel(const std::string& question) override;
@@ -40,6 +42,7 @@ private:
     std::deque<Answer> m_yesNoCancel;
     std::deque<std::optional<std::string>> m_prompts;
     std::vector<Shown> m_shown;
+    std::optional<std::string> m_failure;
 };
 
 }  // namespace zt::test

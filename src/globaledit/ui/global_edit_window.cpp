@@ -14,7 +14,7 @@
 #include "league/error.h"
 #include "league/interaction.h"
 #include "league/league.h"
-#include "league/ui/busy_cursor.h"
+#include "league/ui/command_boundary.h"
 #include "league/ui/photo_progress.h"
 #include "league/ui/qt_text.h"
 #include "ratings/league_constants.h"
@@ -90,18 +90,25 @@ void Tglobalfrm::fillLists() {
 void Tglobalfrm::connectControls() {
     connect(m_ui->cbapply, &QComboBox::currentIndexChanged, this, &Tglobalfrm::updateEnabling);
     connect(m_ui->cbsecondcriteria, &QComboBox::currentIndexChanged, this, &Tglobalfrm::updateEnabling);
-    connect(m_ui->cbapply, &QComboBox::activated, this, &Tglobalfrm::cbapplyActivated);
-    connect(m_ui->Button9, &QPushButton::clicked, this, &Tglobalfrm::Button9Click);
-    connect(m_ui->gobutton, &QPushButton::clicked, this, &Tglobalfrm::gobuttonClick);
-    connect(m_ui->delallbutton, &QPushButton::clicked, this, [this] { deleteHistory(HistoryKinds::all()); });
-    connect(m_ui->Button1, &QPushButton::clicked, this, [this] { deleteHistory({true, false, false}); });
-    connect(m_ui->Button7, &QPushButton::clicked, this, [this] { deleteHistory({false, true, false}); });
-    connect(m_ui->Button8, &QPushButton::clicked, this, [this] { deleteHistory({false, false, true}); });
-    connect(m_ui->Button2, &QPushButton::clicked, this, [this] { recalculate(Recalculation::BatterSplits); });
-    connect(m_ui->Button3, &QPushButton::clicked, this, [this] { recalculate(Recalculation::PitcherSplits); });
-    connect(m_ui->Button4, &QPushButton::clicked, this, &Tglobalfrm::Button4Click);
-    connect(m_ui->Button5, &QPushButton::clicked, this, &Tglobalfrm::Button5Click);
-    connect(m_ui->Button6, &QPushButton::clicked, this, &Tglobalfrm::Button6Click);
+    // Every button starts a command: a failure is shown, never thrown into Qt.
+    const auto interaction = [this]() -> Interaction& { return m_context.interaction; };
+    const auto onClick = [&](QPushButton* button, auto handler) {
+        connect(button, &QPushButton::clicked, this, zt::ui::commandSlot(interaction, std::move(handler)));
+    };
+    connect(m_ui->cbapply, &QComboBox::activated, this, zt::ui::commandSlot(interaction, [this](int index) {
+                cbapplyActivated(index);
+            }));
+    onClick(m_ui->Button9, [this] { Button9Click(); });
+    onClick(m_ui->gobutton, [this] { gobuttonClick(); });
+    onClick(m_ui->delallbutton, [this] { deleteHistory(HistoryKinds::all()); });
+    onClick(m_ui->Button1, [this] { deleteHistory({true, false, false}); });
+    onClick(m_ui->Button7, [this] { deleteHistory({false, true, false}); });
+    onClick(m_ui->Button8, [this] { deleteHistory({false, false, true}); });
+    onClick(m_ui->Button2, [this] { recalculate(Recalculation::BatterSplits); });
+    onClick(m_ui->Button3, [this] { recalculate(Recalculation::PitcherSplits); });
+    onClick(m_ui->Button4, [this] { Button4Click(); });
+    onClick(m_ui->Button5, [this] { Button5Click(); });
+    onClick(m_ui->Button6, [this] { Button6Click(); });
     connect(m_ui->SpeedButton1, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -213,12 +220,7 @@ HistoryRange Tglobalfrm::historyRange() const {
 }
 
 void Tglobalfrm::runCommand(const std::function<void()>& command) {
-    try {
-        zt::ui::BusyCursor busy;
-        command();
-    } catch (const Error& e) {
-        m_context.interaction.warning(e.what());
-    }
+    zt::ui::runCommand(m_context.interaction, command, zt::ui::CommandCursor::Busy);
 }
 
 void Tglobalfrm::gobuttonClick() {

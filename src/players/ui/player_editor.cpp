@@ -9,6 +9,7 @@
 
 #include "league/codes.h"
 #include "league/error.h"
+#include "league/ui/command_boundary.h"
 #include "league/ui/qt_interaction.h"
 #include "league/ui/qt_text.h"
 #include "ui_adv_page.h"
@@ -60,7 +61,7 @@ PlayerEditor::PlayerEditor(QWidget* parent)
     m_applyButton->setObjectName(QStringLiteral("btsave"));
     // Beside the tabs, so that APPLY is at hand on whichever page the user typed.
     setCornerWidget(m_applyButton, Qt::TopRightCorner);
-    connect(m_applyButton, &QPushButton::clicked, this, &PlayerEditor::applyToCurrent);
+    connect(m_applyButton, &QPushButton::clicked, this, [this] { applyToCurrent(); });
     connect(m_pit->cbvs, &QComboBox::currentIndexChanged, this, &PlayerEditor::scrollPitchGrid);
     connect(m_bat->btcalcbat, &QPushButton::clicked, this, &PlayerEditor::battingCalculatorClicked);
     connect(m_pit->btcalcpit, &QPushButton::clicked, this, &PlayerEditor::pitchingCalculatorClicked);
@@ -188,17 +189,22 @@ void PlayerEditor::showPitches(const PlayerRecord& player) {
     setPitchValues(values);
 }
 
+void PlayerEditor::showRoleAndSecondPosition(const PlayerRecord& player) {
+    const PlayerEditorValues values = playerEditorValues(builtInTeamList(), player);
+    m_gen->cbpos2->setCurrentIndex(values.secondPosition);
+    m_gen->cbrole->setCurrentIndex(values.role);
+}
+
 bool PlayerEditor::applyToCurrent() {
     if (m_league == nullptr || m_league->currentPlayer == nullptr) {
         return false;
     }
     PlayerRecord* player = m_league->currentPlayer;
-    try {
-        if (applyPlayerEditorValues(*m_league, *player, values(), interaction()) != ApplyOutcome::Applied) {
-            return false;
-        }
-    } catch (const std::exception& e) {
-        interaction().warning(e.what());
+    bool applied = false;
+    runCommand(interaction(), [&] {
+        applied = applyPlayerEditorValues(*m_league, *player, values(), interaction()) == ApplyOutcome::Applied;
+    });
+    if (!applied) {
         return false;
     }
     // Show what the record now holds (names cut to their width, pitches beyond a gap dropped).

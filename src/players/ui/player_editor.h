@@ -53,6 +53,9 @@ public:
     // Shows the player's pitches again (combos, qualities, pitch grid) and nothing else, for
     // commands that change the repertoire of the player on display.
     void showPitches(const PlayerRecord& player);
+    // Shows the player's role and second position again and nothing else, for commands that
+    // change them while other boxes may hold edits not yet applied.
+    void showRoleAndSecondPosition(const PlayerRecord& player);
 
     // APPLY: stores the controls into the league's current player. A box that does not hold a
     // number is reported as a warning and changes nothing. Returns whether the player was stored.

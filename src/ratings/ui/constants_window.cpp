@@ -10,6 +10,7 @@
 #include "league/error.h"
 #include "league/interaction.h"
 #include "league/numbers.h"
+#include "league/ui/command_boundary.h"
 #include "ui_constants_window.h"
 
 namespace zt::ui {
@@ -34,8 +35,9 @@ ConstantsWindow::ConstantsWindow(LeagueConstants& constants, Interaction& intera
       m_constants(constants),
       m_interaction(interaction) {
     m_ui->setupUi(this);
-    connect(m_ui->btapply, &QPushButton::clicked, this, &ConstantsWindow::applyBoxes);
-    connect(m_ui->btdefault, &QPushButton::clicked, this, &ConstantsWindow::restoreDefaults);
+    const auto shownThrough = [this]() -> Interaction& { return m_interaction; };
+    connect(m_ui->btapply, &QPushButton::clicked, this, commandSlot(shownThrough, [this] { applyBoxes(); }));
+    connect(m_ui->btdefault, &QPushButton::clicked, this, commandSlot(shownThrough, [this] { restoreDefaults(); }));
     connect(m_ui->btclose, &QPushButton::clicked, this, &QDialog::close);
     showConstants();
 }
@@ -80,12 +82,8 @@ void ConstantsWindow::applyBoxes() {
          {m_ui->editrvsl, &LeagueConstants::rvsl},
          {m_ui->editrvsr, &LeagueConstants::rvsr},
          {m_ui->Editobpa, &LeagueConstants::obpa}}};
-    try {
-        for (const auto& [box, member] : boxes) {
-            m_constants.*member = constantFromText(box->text().toStdString());
-        }
-    } catch (const std::exception& e) {
-        m_interaction.warning(e.what());
+    for (const auto& [box, member] : boxes) {
+        m_constants.*member = constantFromText(box->text().toStdString());
     }
 }
 

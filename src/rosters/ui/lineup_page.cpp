@@ -8,6 +8,8 @@
 #include "league/error.h"
 #include "league/interaction.h"
 #include "league/league.h"
+#include "league/ui/command_boundary.h"
+#include "league/ui/qt_interaction.h"
 #include "league/ui/qt_text.h"
 #include "players/editor_settings.h"
 #include "players/ui/player_grid_view.h"
@@ -35,18 +37,26 @@ LineupPage::LineupPage(QWidget* parent) : QWidget(parent), m_ui(std::make_unique
     m_closerPanel = m_ui->closerpanel;
 
     const auto accepts = [this](const SlotPanel& target, const QMimeData& data) { return acceptsDrop(target, data); };
-    const auto drops = [this](SlotPanel& target, const QMimeData& data) { drop(target, data); };
+    // Drops, clears and position choices are commands: a failure is shown, never thrown into Qt.
+    const auto interactionSource = [this]() -> Interaction& { return interaction(); };
+    const auto drops = [this](SlotPanel& target, const QMimeData& data) {
+        runCommand(interaction(), [&] { drop(target, data); });
+    };
     for (int k = 0; k < kLineupSlots; ++k) {
         SlotPanel* panel = m_lineupPanels[static_cast<std::size_t>(k)];
         panel->setSlot(SlotPanel::Kind::Lineup, k + 1);
         panel->setDropHandlers(accepts, drops);
-        connect(panel, &SlotPanel::clearRequested, this, &LineupPage::clearSlot);
+        connect(panel, &SlotPanel::clearRequested, this, commandSlot(interactionSource, [this](int tag) {
+                    clearSlot(tag);
+                }));
         QComboBox* combo = m_positionCombos[static_cast<std::size_t>(k)];
         for (int code = 1; code <= kPositionCount; ++code) {
             combo->addItem(fromLeagueText(positionText(code)));
         }
         // Only a choice of the user exchanges positions; the page sets the combos itself.
-        connect(combo, &QComboBox::activated, this, [this, k](int item) { positionChosen(k, item); });
+        connect(combo, &QComboBox::activated, this, commandSlot(interactionSource, [this, k](int item) {
+                    positionChosen(k, item);
+                }));
     }
     for (int k = 0; k < kRotationSlots; ++k) {
         m_rotationPanels[static_cast<std::size_t>(k)]->setSlot(SlotPanel::Kind::Rotation, k + 1);
@@ -55,9 +65,12 @@ LineupPage::LineupPage(QWidget* parent) : QWidget(parent), m_ui(std::make_unique
     m_closerPanel->setSlot(SlotPanel::Kind::Closer, kRotationSlots + 1);
     m_closerPanel->setDropHandlers(accepts, drops);
 
-    connect(m_ui->cblinelev, &QComboBox::currentIndexChanged, this, &LineupPage::selectorsChanged);
-    connect(m_ui->linevs, &QComboBox::currentIndexChanged, this, &LineupPage::selectorsChanged);
-    connect(m_ui->btcheck, &QPushButton::clicked, this, &LineupPage::checkLineups);
+    for (QComboBox* selector : {m_ui->cblinelev, m_ui->linevs}) {
+        connect(selector, &QComboBox::currentIndexChanged, this, commandSlot(interactionSource, [this] {
+                    selectorsChanged();
+                }));
+    }
+    connect(m_ui->btcheck, &QPushButton::clicked, this, commandSlot(interactionSource, [this] { checkLineups(); }));
     setLeague(nullptr, nullptr);
 }
 
@@ -72,6 +85,16 @@ void LineupPage::setLeague(League* league, const EditorSettings* settings) {
 
 void LineupPage::setInteraction(std::function<Interaction*()> source) {
     m_interaction = std::move(source);
+}
+
+Interaction& LineupPage::interaction() {
+    if (Interaction* given = m_interaction ? m_interaction() : nullptr) {
+        return *given;
+    }
+    if (!m_ownInteraction) {
+        m_ownInteraction = std::make_unique<QtInteraction>(this);
+    }
+    return *m_ownInteraction;
 }
 
 int LineupPage::shownLevel() const {
@@ -147,16 +170,12 @@ void LineupPage::selectorsChanged() {
 }
 
 void LineupPage::checkLineups() {
-    Interaction* interaction = m_interaction ? m_interaction() : nullptr;
-    if (m_league == nullptr || m_team < 0 || interaction == nullptr) {
+    if (m_league == nullptr || m_team < 0) {
         return;
     }
     const int team = m_team;
-    try {
-        zt::checkLineups(*m_league, team, *interaction);
-    } catch (const Error& e) {
-        interaction->warning(e.what());
-    }
+    // The lineups are shown again whether or not the check ran to its end.
+    runCommand(interaction(), [&] { zt::checkLineups(*m_league, team, interaction()); });
     Q_EMIT lineupsChecked(team);
     showLineups(team);
 }

@@ -42,6 +42,8 @@ public:
     // Who answers the lineup check's questions, asked at the time of each check (the window's
     // interaction may be replaced after the page was made).
     void setInteraction(std::function<Interaction*()> source);
+    // Who answers this page's questions and shows its failures.
+    Interaction& interaction();
 
     // Fills the page from the team's data at the level and lineup chosen in the selectors.
     void showLineups(int team);
@@ -80,6 +82,7 @@ private:
     League* m_league = nullptr;
     const EditorSettings* m_settings = nullptr;
     std::function<Interaction*()> m_interaction;
+    std::unique_ptr<Interaction> m_ownInteraction;  // message boxes, when no one else answers
     int m_team = -1;
     SlotPositions m_positions;  // the combos as shown and the remembered old positions
 };
