@@ -104,17 +104,15 @@ bool TForm1::openLeagueFile(const QString& selectedFile) {
 void TForm1::showDefaultTeam() {
     // A default team this league does not have (the free agents among them) shows team 0.
     int team = m_settings.defaultTeam;
-    if (!m_league->isTeam(team)) {
-        team = 0;
+    if (const Team* shown = m_league->findTeam(team)) {
+        m_gridPanel->setHumanChecked(shown->record.get(tf::humanControlled) == 1);
     } else {
-        m_gridPanel->setHumanChecked(m_league->teams[static_cast<std::size_t>(team)].record.get(tf::humanControlled) ==
-                                     1);
+        team = 0;
     }
     fillGrid(team, kAllLevels);
-    m_gridPanel->setTeamCaption(
-        ui::fromLeagueText(m_league->isTeam(team) ? m_league->teams[static_cast<std::size_t>(team)].record.get(tf::city)
-                                                  : std::string()) +
-        QStringLiteral(" roster"));
+    const Team* shown = m_league->findTeam(team);
+    m_gridPanel->setTeamCaption(ui::fromLeagueText(shown != nullptr ? shown->record.get(tf::city) : std::string()) +
+                                QStringLiteral(" roster"));
     updateDefaultTeamCheck();
 }
 

@@ -27,10 +27,11 @@ void TForm1::fillGrid(int team, int levelFilter) {
 }
 
 void TForm1::showTeam(int teamNumber) {
-    if (!m_league || !m_league->isTeam(teamNumber)) {
+    const Team* team = m_league ? m_league->findTeam(teamNumber) : nullptr;
+    if (team == nullptr) {
         return;
     }
-    const auto& record = m_league->teams[static_cast<std::size_t>(teamNumber)].record;
+    const auto& record = team->record;
     m_gridPanel->setTeamCaption(ui::fromLeagueText(record.get(tf::city)) + QStringLiteral(" Roster"));
     m_gridPanel->setHumanChecked(record.get(tf::humanControlled) == 1);
     fillGrid(teamNumber, m_gridPanel->levelFilter());

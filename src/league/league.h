@@ -43,6 +43,14 @@ struct TeamListEntry {
     bool operator==(const TeamListEntry&) const = default;
 };
 
+// A player marked for export, with the history block that goes with him. Both point into the
+// league's lists; League keeps them valid when players or blocks are removed.
+struct ExportPoolEntry {
+    PlayerRecord* player = nullptr;
+    StatHistory* history = nullptr;
+    bool operator==(const ExportPoolEntry&) const = default;
+};
+
 // The one open league: everything read from the league files, plus the editing state that
 // lives with it. The file readers fill it, commands change it in place, the writers save it.
 class League {
@@ -79,9 +87,9 @@ public:
 
     NetLeagueInfo netInfo;
 
-    // Editing state: references into the lists above, never owners.
-    std::vector<PlayerRecord*> exportPool;
-    std::vector<StatHistory*> exportPoolHistories;
+    // Editing state: references into the lists above, never owners. Players are added and
+    // removed through addPlayer and removePlayer, which keep these consistent.
+    std::vector<ExportPoolEntry> exportPool;
     PlayerRecord* currentPlayer = nullptr;
     StatHistory* currentHistory = nullptr;
 
@@ -96,6 +104,25 @@ public:
 
     int teamCount() const { return static_cast<int>(teams.size()); }
     bool isTeam(int teamNumber) const { return teamNumber >= 0 && teamNumber < teamCount(); }
+    // The team of that number. A number that is not a team of this league (the free agents,
+    // the views of 200 and more, a stored value out of range) is refused with zt::Error.
+    Team& team(int teamNumber);
+    const Team& team(int teamNumber) const;
+    // The team of that number, or null when there is none.
+    Team* findTeam(int teamNumber);
+    const Team* findTeam(int teamNumber) const;
+
+    // Adds a player at the end of the list, marked new (he was not read from the file), with his
+    // history block when one is given; marks the league changed. Returns his index.
+    int addPlayer(std::unique_ptr<PlayerRecord> player, std::unique_ptr<StatHistory> history = nullptr);
+    // Removes the player at that index with everything that refers to him: his team's roster
+    // slot, his history block, his export-pool entry, the current player and history; players
+    // read from the file stay marked as read. Marks the league changed. Returns the team the
+    // player belonged to (its stored value). Lineups are the rosters' business.
+    int removePlayer(std::size_t index);
+    // Whether the player at that index was added since the league was read.
+    bool isNewPlayer(std::size_t index) const { return static_cast<std::int64_t>(index) >= loadedPlayerCount; }
+    bool inExportPool(const PlayerRecord& player) const;
 
     // First player with that id, in list order.
     PlayerRecord* findPlayerById(std::uint32_t playerId) const;

@@ -48,12 +48,12 @@ std::vector<TeamMenuLeague> buildTeamMenus(const League& league) {
 
     std::vector<TeamMenuTeam> byCity;
     for (int t = 0; t < league.teamCount(); ++t) {
-        byCity.push_back({t, league.teams[static_cast<std::size_t>(t)].record.get(tf::city)});
+        byCity.push_back({t, league.team(t).record.get(tf::city)});
     }
     std::stable_sort(
         byCity.begin(), byCity.end(), [](const auto& a, const auto& b) { return lessNoCase(a.city, b.city); });
     for (const auto& entry : byCity) {
-        const auto& record = league.teams[static_cast<std::size_t>(entry.teamNumber)].record;
+        const auto& record = league.team(entry.teamNumber).record;
         const int leagueIndex = record.get(tf::leagueIndex);
         const int divisionIndex = record.get(tf::divisionIndex);
         if (isAllStarTeam(entry.city) || leagueIndex < 0 || leagueIndex >= static_cast<int>(menus.size()) ||

@@ -12,7 +12,11 @@ namespace {
 // Pool membership is by identity: two records may share an id, only the marked one is a member.
 class PoolMembers {
 public:
-    explicit PoolMembers(const std::vector<PlayerRecord*>& pool) : m_members(pool.begin(), pool.end()) {
+    explicit PoolMembers(const std::vector<ExportPoolEntry>& pool) {
+        m_members.reserve(pool.size());
+        for (const ExportPoolEntry& entry : pool) {
+            m_members.push_back(entry.player);
+        }
         std::sort(m_members.begin(), m_members.end());
     }
     bool contains(const PlayerRecord* player) const {
@@ -128,9 +132,7 @@ std::string_view cellText(const PlayerGridRow& row, int column) {
 
 PlayerGridRow playerGridRow(const League& league, int playerIndex) {
     const PlayerRecord& player = *league.players.at(static_cast<std::size_t>(playerIndex));
-    const bool inPool =
-        std::find(league.exportPool.begin(), league.exportPool.end(), &player) != league.exportPool.end();
-    return makeRow(player, playerIndex, inPool);
+    return makeRow(player, playerIndex, league.inExportPool(player));
 }
 
 PlayerGridContent playerGridRows(const League& league, int team, int levelFilter, bool showHidden) {
@@ -158,10 +160,10 @@ std::vector<PlayerGridRow> exportPoolRows(const League& league) {
         indexOf.emplace(league.players[i].get(), static_cast<int>(i));
     }
     rows.reserve(league.exportPool.size());
-    for (const PlayerRecord* member : league.exportPool) {
-        const auto it = indexOf.find(member);
+    for (const ExportPoolEntry& member : league.exportPool) {
+        const auto it = indexOf.find(member.player);
         if (it != indexOf.end()) {
-            rows.push_back(makeRow(*member, it->second, true));
+            rows.push_back(makeRow(*member.player, it->second, true));
         }
     }
     return rows;
@@ -182,7 +184,7 @@ std::string defaultGridCaption(const League& league, const EditorSettings& setti
     if (team == kFreeAgentTeam) {
         return "Free Agents";
     }
-    return league.teams[static_cast<std::size_t>(team)].record.get(tf::city) + " Roster";
+    return league.team(team).record.get(tf::city) + " Roster";
 }
 
 const std::array<std::string_view, kRosterFilterItemCount>& rosterFilterItems() {
@@ -225,7 +227,7 @@ RowPaint paintRow(const League& league, const PlayerGridRow& row, const EditorSe
             paint.font = settings.aColor;
         }
     }
-    if (row.playerIndex >= league.loadedPlayerCount) {
+    if (row.playerIndex >= 0 && league.isNewPlayer(static_cast<std::size_t>(row.playerIndex))) {
         paint.font = kRed;
     }
     // The roster colours only mean something while a team is being looked at, which the

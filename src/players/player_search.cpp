@@ -169,8 +169,10 @@ bool startsWithNoCase(std::string_view text, std::string_view prefix) {
 // Everything a row needs that is the same for every player of one search.
 class RowWriter {
 public:
-    explicit RowWriter(const League& league)
-        : m_league(league), m_pool(league.exportPool.begin(), league.exportPool.end()) {
+    explicit RowWriter(const League& league) : m_league(league) {
+        for (const ExportPoolEntry& member : league.exportPool) {
+            m_pool.push_back(member.player);
+        }
         std::sort(m_pool.begin(), m_pool.end());
         for (std::size_t team = 0; team < kTeamColumnFreeAgentFrom; ++team) {
             m_teamTexts[team] = league.teamAbbrev(static_cast<int>(team));

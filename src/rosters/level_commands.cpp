@@ -50,7 +50,7 @@ bool swapLevels(League& league, int team, int level, Interaction& interaction) {
         }
     }
 
-    TeamRecord& record = league.teams[static_cast<std::size_t>(team)].record;
+    TeamRecord& record = league.team(team).record;
     const LineupKind minor = minorLineup(level);
     for (int slot = 0; slot < kLineupSlots; ++slot) {
         const LineupSlot kept = record.lineupSlot(LineupKind::MajorVsL, slot);

@@ -51,7 +51,7 @@ std::int32_t validate(std::span<PlayerRecord* const> players,
 
 class TeamSlots {
 public:
-    TeamSlots(League& league, int team) : m_record(league.teams[static_cast<std::size_t>(team)].record) {}
+    TeamSlots(League& league, int team) : m_record(league.team(team).record) {}
 
     template <class Visit>
     void forEachId(Visit visit) const {
@@ -188,10 +188,11 @@ LineupCheckResult checkLineups(League& league, int team, Interaction& interactio
 
 std::vector<LineupSlotChange> removeFromLineups(League& league, int team, std::int32_t playerId) {
     std::vector<LineupSlotChange> changes;
-    if (!league.isTeam(team) || playerId == kEmptySlot) {
+    Team* found = league.findTeam(team);
+    if (found == nullptr || playerId == kEmptySlot) {
         return changes;
     }
-    TeamRecord& record = league.teams[static_cast<std::size_t>(team)].record;
+    TeamRecord& record = found->record;
     for (int kind = 0; kind < kLineupKinds; ++kind) {
         for (int slot = 0; slot < kLineupSlots; ++slot) {
             LineupSlot value = record.lineupSlot(static_cast<LineupKind>(kind), slot);

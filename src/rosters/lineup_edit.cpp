@@ -19,7 +19,8 @@ bool validKind(LineupKind kind) {
 }
 
 TeamRecord* teamRecord(League& league, int team) {
-    return league.isTeam(team) ? &league.teams[static_cast<std::size_t>(team)].record : nullptr;
+    Team* found = league.findTeam(team);
+    return found != nullptr ? &found->record : nullptr;
 }
 
 bool isPlayingLevel(int level) {
@@ -186,10 +187,11 @@ std::optional<int> changeSlotPosition(
 }
 
 bool lineupsComplete(const League& league, int team) {
-    if (!league.isTeam(team)) {
+    const Team* found = league.findTeam(team);
+    if (found == nullptr) {
         return false;
     }
-    const TeamRecord& record = league.teams[static_cast<std::size_t>(team)].record;
+    const TeamRecord& record = found->record;
     for (int kind = 0; kind < kLineupKinds; ++kind) {
         int empty = 0;
         for (int slot = 0; slot < kLineupSlots; ++slot) {

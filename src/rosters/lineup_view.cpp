@@ -49,7 +49,7 @@ LineupView lineupView(const League& league, int team, int level, int majorLineup
         }
         return view;
     }
-    const TeamRecord& record = league.teams[static_cast<std::size_t>(team)].record;
+    const TeamRecord& record = league.team(team).record;
     const int rotationLevel = level >= 0 && level < kRotationLevels ? level : 0;
 
     PlayerIdIndex index;

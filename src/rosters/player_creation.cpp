@@ -24,79 +24,6 @@ std::string askName(Interaction& interaction,
     return answer ? *answer : preset;
 }
 
-// The pool refers to records and history blocks it does not own: a member whose record goes
-// leaves the pool with his history entry, and a member (sharing the id) whose history block
-// goes is pointed at the block his id finds now, so the pool never refers to freed memory.
-void forgetInExportPool(League& league, const PlayerRecord* player, const StatHistory* history) {
-    auto& pool = league.exportPool;
-    auto& histories = league.exportPoolHistories;
-    for (std::size_t i = pool.size(); i-- > 0;) {
-        if (pool[i] == player) {
-            pool.erase(pool.begin() + static_cast<std::ptrdiff_t>(i));
-            if (i < histories.size()) {
-                histories.erase(histories.begin() + static_cast<std::ptrdiff_t>(i));
-            }
-        }
-    }
-    if (history == nullptr) {
-        return;
-    }
-    for (std::size_t i = 0; i < histories.size(); ++i) {
-        if (histories[i] != history) {
-            continue;
-        }
-        StatHistory* replacement = findHistory(league.playerHistories, history->key);
-        if (replacement == nullptr) {
-            auto block = std::make_unique<StatHistory>();
-            block->key = history->key;
-            replacement = block.get();
-            league.playerHistories.push_back(std::move(block));
-        }
-        histories[i] = replacement;
-    }
-}
-
-// Steps shared by both deletions: roster slot, history block, export pool, the record itself.
-// Returns the team the player belonged to (kFreeAgentTeam or any stored value).
-int removePlayerAt(League& league, std::size_t index) {
-    PlayerRecord* player = league.players[index].get();
-    const int team = player->teamIndex();
-    const std::int32_t id = player->playerId();
-    if (league.isTeam(team)) {
-        TeamRecord& record = league.teams[static_cast<std::size_t>(team)].record;
-        const int slot = findRosterSlot(record, id);
-        if (slot >= 0) {
-            record.setRosterId(slot, kEmptySlot);
-        }
-    }
-
-    auto& histories = league.playerHistories;
-    const auto block =
-        std::find_if(histories.begin(), histories.end(), [id](const auto& history) { return history->key == id; });
-    std::unique_ptr<StatHistory> removedHistory;
-    if (block != histories.end()) {
-        removedHistory = std::move(*block);
-        histories.erase(block);
-    }
-
-    if (league.currentPlayer == player) {
-        league.currentPlayer = nullptr;
-    }
-    if (removedHistory && league.currentHistory == removedHistory.get()) {
-        league.currentHistory = nullptr;
-    }
-    forgetInExportPool(league, player, removedHistory.get());
-
-    league.players.erase(league.players.begin() + static_cast<std::ptrdiff_t>(index));
-    // Players after it move down one place; the count of players read keeps marking the same
-    // players as new.
-    if (static_cast<std::int64_t>(index) < league.loadedPlayerCount) {
-        --league.loadedPlayerCount;
-    }
-    league.markChanged();
-    return team;
-}
-
 }  // namespace
 
 std::optional<int> clonePlayer(League& league, Interaction& interaction) {
@@ -123,10 +50,7 @@ std::optional<int> clonePlayer(League& league, Interaction& interaction) {
     interaction.information("A new player named " + clone->get(pf::firstName) + " " + clone->get(pf::lastName) +
                             " has been added to the free agents list");
 
-    league.players.push_back(std::move(clone));
-    league.playerHistories.push_back(std::move(history));
-    league.markChanged();
-    return static_cast<int>(league.players.size() - 1);
+    return league.addPlayer(std::move(clone), std::move(history));
 }
 
 DeleteResult deletePlayer(League& league, int playerIndex, Interaction& interaction) {
@@ -139,7 +63,7 @@ DeleteResult deletePlayer(League& league, int playerIndex, Interaction& interact
                               player.get(pf::lastName) + " ?")) {
         return result;
     }
-    result.team = removePlayerAt(league, static_cast<std::size_t>(playerIndex));
+    result.team = league.removePlayer(static_cast<std::size_t>(playerIndex));
     result.deleted = true;
     result.check = checkLineups(league, result.team, interaction);
     return result;
@@ -164,7 +88,7 @@ int deleteAllInGrid(League& league, std::span<const int> playerIndexes, Interact
             continue;
         }
         const std::int32_t id = league.players[static_cast<std::size_t>(index)]->playerId();
-        departures.push_back({removePlayerAt(league, static_cast<std::size_t>(index)), id});
+        departures.push_back({league.removePlayer(static_cast<std::size_t>(index)), id});
         ++deleted;
     }
 

@@ -10,8 +10,8 @@ namespace {
 
 TeamRecord* ownTeam(League& league, const PlayerRecord& player) {
     const int team = player.teamIndex();
-    return team < kFirstNonTeamView && league.isTeam(team) ? &league.teams[static_cast<std::size_t>(team)].record
-                                                           : nullptr;
+    Team* own = league.findTeam(team);
+    return own != nullptr ? &own->record : nullptr;
 }
 
 }  // namespace

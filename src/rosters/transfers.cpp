@@ -30,7 +30,7 @@ bool transferPlayer(League& league, PlayerRecord& player, int oldTeam, int newTe
     }
     const std::int32_t id = player.playerId();
     if (newTeam != kFreeAgentTeam) {
-        TeamRecord& destination = league.teams[static_cast<std::size_t>(newTeam)].record;
+        TeamRecord& destination = league.team(newTeam).record;
         const int slot = firstTransferSlot(destination);
         if (slot < 0) {
             player.set(pf::teamIndex, static_cast<std::uint8_t>(oldTeam));
@@ -43,11 +43,10 @@ bool transferPlayer(League& league, PlayerRecord& player, int oldTeam, int newTe
     }
     league.markChanged();
     if (oldTeam != kFreeAgentTeam) {
-        if (league.isTeam(oldTeam)) {
-            TeamRecord& origin = league.teams[static_cast<std::size_t>(oldTeam)].record;
-            const int slot = findRosterSlot(origin, id);
+        if (Team* origin = league.findTeam(oldTeam)) {
+            const int slot = findRosterSlot(origin->record, id);
             if (slot >= 0) {
-                origin.setRosterId(slot, kEmptySlot);
+                origin->record.setRosterId(slot, kEmptySlot);
             }
             // The team he left must not keep him in its lineups and rotations until someone
             // happens to check them: the season would be saved naming a player of another team.

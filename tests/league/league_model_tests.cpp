@@ -1,6 +1,7 @@
 // Lookups on the open league, its team lists and the team menus built from it.
 #include <gtest/gtest.h>
 
+#include "league/error.h"
 #include "league/team_menu.h"
 #include "league_test_helpers.h"
 #include "support/league_builder.h"
@@ -40,6 +41,23 @@ TEST(LeagueLookups, IsOnRosterLooksAtTheTeamsRosterIds) {
     EXPECT_TRUE(league->isOnRoster(first, 1)) << "the last roster slot counts";
     for (const int notATeam : {-1, 2, 255}) {
         EXPECT_FALSE(league->isOnRoster(first, notATeam)) << notATeam;
+    }
+}
+
+TEST(LeagueLookups, OnlyTeamNumbersOfTheLeagueNameATeam) {
+    League league;
+    league.teams.resize(3);
+    EXPECT_EQ(&league.team(2), &league.teams[2]);
+    EXPECT_EQ(league.findTeam(0), &league.teams[0]);
+    for (const int notATeam : {-100000000, -1, 3, 32, 200, 255}) {
+        EXPECT_EQ(league.findTeam(notATeam), nullptr) << notATeam;
+        try {
+            (void)league.team(notATeam);
+            ADD_FAILURE() << notATeam << " was taken for a team";
+        } catch (const Error& e) {
+            EXPECT_EQ(std::string(e.what()),
+                      "Team number " + std::to_string(notATeam) + " is not a team of this league");
+        }
     }
 }
 

@@ -158,7 +158,7 @@ TEST(PlayerGridFill, ExportPoolMembersGetTheStarAndTheMark) {
     auto league = smallLeague();
     // A second record with the same id as player 2 is not a pool member: membership is by record.
     player(*league, 1).set(pf::playerId, player(*league, 2).playerId());
-    league->exportPool.push_back(&player(*league, 2));
+    league->exportPool.push_back({&player(*league, 2), nullptr});
 
     const auto rows = playerGridRows(*league, 0, kAllLevels, true).rows;
     ASSERT_EQ(rows.size(), 3u);
@@ -171,7 +171,8 @@ TEST(PlayerGridFill, ExportPoolMembersGetTheStarAndTheMark) {
 
 TEST(PlayerGridExportPool, ListsMembersInPoolOrderWithTheirIndexes) {
     auto league = smallLeague();
-    league->exportPool = {&player(*league, 7), &player(*league, 0), &player(*league, 4)};
+    league->exportPool = {
+        {&player(*league, 7), nullptr}, {&player(*league, 0), nullptr}, {&player(*league, 4), nullptr}};
     const auto rows = exportPoolRows(*league);
     EXPECT_EQ(indexesOf(rows), (std::vector<int>{7, 0, 4}));
     for (const auto& row : rows) {
@@ -183,14 +184,14 @@ TEST(PlayerGridExportPool, ListsMembersInPoolOrderWithTheirIndexes) {
 TEST(PlayerGridExportPool, MemberSharingAnIdPointsAtItsOwnRecord) {
     auto league = smallLeague();
     player(*league, 5).set(pf::playerId, player(*league, 3).playerId());
-    league->exportPool = {&player(*league, 5)};
+    league->exportPool = {{&player(*league, 5), nullptr}};
     EXPECT_EQ(indexesOf(exportPoolRows(*league)), std::vector<int>{5});
 }
 
 TEST(PlayerGridExportPool, LeavesOutAMemberThatIsNoPlayerOfTheLeague) {
     auto league = smallLeague();
     PlayerRecord stranger = player(*league, 0);
-    league->exportPool = {&stranger, &player(*league, 1)};
+    league->exportPool = {{&stranger, nullptr}, {&player(*league, 1), nullptr}};
     EXPECT_EQ(indexesOf(exportPoolRows(*league)), std::vector<int>{1});
     league->exportPool.clear();
     EXPECT_TRUE(exportPoolRows(*league).empty());

@@ -503,7 +503,7 @@ TEST(AdvancedSearch, NumericValueColumnSortsByValue) {
 
 TEST(AdvancedSearch, ExportPoolMembersKeepTheirMark) {
     auto league = searchLeague();
-    league->exportPool.push_back(league->players[1].get());
+    league->exportPool.push_back({league->players[1].get(), nullptr});
     const auto results = advancedSearch(*league, criteria("Age", SearchComparison::Below, "23"));
     ASSERT_EQ(results.rows.size(), 3u);
     EXPECT_EQ(results.rows[0].texts[kGridNumberColumn], "10");

@@ -131,32 +131,29 @@ TEST_F(CreationTest, ADeletedPlayerLeavesTheExportPoolWithHisHistory) {
     add({.id = 11, .team = 255});
     add({.id = 12, .team = 1});
     for (const std::uint16_t id : {10, 11, 12}) {
-        m_league->exportPool.push_back(&player(id));
-        m_league->exportPoolHistories.push_back(findHistory(m_league->playerHistories, id));
+        m_league->exportPool.push_back({&player(id), findHistory(m_league->playerHistories, id)});
     }
     m_ask.answerYesNo(true);
     deletePlayer(*m_league, indexOf(11), m_ask);
     ASSERT_EQ(m_league->exportPool.size(), 2u);
-    ASSERT_EQ(m_league->exportPoolHistories.size(), 2u);
-    EXPECT_EQ(m_league->exportPool[0], &player(10));
-    EXPECT_EQ(m_league->exportPool[1], &player(12));
-    EXPECT_EQ(m_league->exportPoolHistories[0]->key, 10);
-    EXPECT_EQ(m_league->exportPoolHistories[1]->key, 12);
+    EXPECT_EQ(m_league->exportPool[0].player, &player(10));
+    EXPECT_EQ(m_league->exportPool[1].player, &player(12));
+    EXPECT_EQ(m_league->exportPool[0].history->key, 10);
+    EXPECT_EQ(m_league->exportPool[1].history->key, 12);
 }
 
 TEST_F(CreationTest, APoolMemberSharingTheDeletedIdKeepsAHistoryOfHisId) {
     add({.id = 10, .team = 0});
     add({.id = 10, .team = 255});  // the same id: both pool entries name the first block
     StatHistory* shared = findHistory(m_league->playerHistories, 10);
-    m_league->exportPool = {m_league->players[1].get()};
-    m_league->exportPoolHistories = {shared};
+    m_league->exportPool = {{m_league->players[1].get(), shared}};
     m_ask.answerYesNo(true);
     deletePlayer(*m_league, 0, m_ask);
     ASSERT_EQ(m_league->exportPool.size(), 1u);
     // The block the pool named went with the first player; the member now names the block
     // his id finds.
-    EXPECT_EQ(m_league->exportPoolHistories[0], findHistory(m_league->playerHistories, 10));
-    ASSERT_NE(m_league->exportPoolHistories[0], nullptr);
+    EXPECT_EQ(m_league->exportPool[0].history, findHistory(m_league->playerHistories, 10));
+    ASSERT_NE(m_league->exportPool[0].history, nullptr);
 }
 
 TEST_F(CreationTest, DeletingAllTheGridRemovesThePlayersFromTheHighestIndexDown) {

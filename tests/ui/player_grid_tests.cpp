@@ -318,7 +318,7 @@ TEST_F(PlayerGridPanelTest, DoubleClickReportsThePlayer) {
 
 TEST_F(PlayerGridPanelTest, ColoursComeFromTheSettings) {
     m_league->players[5]->set(pf::level, std::uint8_t{1});
-    m_league->exportPool.push_back(m_league->players[2].get());
+    m_league->exportPool.push_back({m_league->players[2].get(), nullptr});
     m_league->loadedPlayerCount = 5;
     m_league->teams[0].record.setRosterId(3, -1);  // player 3 off the roster
     m_panel->fillTeam(0, kAllLevels);              // selects player 0, who is on team 0
@@ -357,7 +357,9 @@ TEST_F(PlayerGridPanelTest, FreeAgentViewHasNoRosterBackground) {
 }
 
 TEST_F(PlayerGridPanelTest, ExportPoolIsListedInPoolOrder) {
-    m_league->exportPool = {m_league->players[9].get(), m_league->players[13].get(), m_league->players[0].get()};
+    m_league->exportPool = {{m_league->players[9].get(), nullptr},
+                            {m_league->players[13].get(), nullptr},
+                            {m_league->players[0].get(), nullptr}};
     m_panel->fillTeam(0, kAllLevels);
     clickHeader(kGridNameColumn);
     QSignalSpy selected(m_panel.get(), &PlayerGridPanel::playerSelected);

@@ -169,8 +169,8 @@ TEST_F(RosterWindowCommandsTest, DeletePlayerAsksAndRefreshesTheTeam) {
 TEST_F(RosterWindowCommandsTest, APlayerDeletedFromTheExportPoolLeavesIt) {
     const std::vector<int> members = {3, 40, 77};
     for (const int index : members) {
-        league().exportPool.push_back(&playerAt(index));
-        league().exportPoolHistories.push_back(findHistory(league().playerHistories, playerAt(index).playerId()));
+        league().exportPool.push_back(
+            {&playerAt(index), findHistory(league().playerHistories, playerAt(index).playerId())});
     }
     m_window->showExportPool();
     ASSERT_TRUE(grid().showsExportPool());
@@ -181,8 +181,7 @@ TEST_F(RosterWindowCommandsTest, APlayerDeletedFromTheExportPoolLeavesIt) {
 
     EXPECT_EQ(league().findPlayerById(id), nullptr);
     ASSERT_EQ(league().exportPool.size(), 2u);
-    ASSERT_EQ(league().exportPoolHistories.size(), 2u);
-    EXPECT_EQ(league().exportPoolHistories[1]->key, league().exportPool[1]->playerId());
+    EXPECT_EQ(league().exportPool[1].history->key, league().exportPool[1].player->playerId());
     EXPECT_TRUE(grid().showsExportPool());
     EXPECT_EQ(listedPlayers().size(), 2u);
 }
