@@ -7,6 +7,7 @@
 
 #include "globaledit/calc_express_parser.h"
 #include "league/error.h"
+#include "league/league_text.h"
 
 namespace zt {
 
@@ -247,7 +248,7 @@ void TCalcExpress::setVariables(std::vector<std::string> names) {
 
 int TCalcExpress::variableIndex(std::string_view name) const {
     for (std::size_t i = 0; i < m_variables.size(); ++i) {
-        if (calc::equalNoCase(name, m_variables[i])) {
+        if (equalNoCaseAscii(name, m_variables[i])) {
             return static_cast<int>(i);
         }
     }

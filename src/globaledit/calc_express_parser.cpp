@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <utility>
 
+#include "league/league_text.h"
+
 namespace zt::calc {
 
 namespace {
@@ -190,7 +192,7 @@ private:
             }
         }
         for (std::size_t i = 0; i < m_variables.size(); ++i) {
-            if (equalNoCase(m_tokenText, m_variables[i])) {
+            if (equalNoCaseAscii(m_tokenText, m_variables[i])) {
                 m_variableIndex = static_cast<std::uint32_t>(i);
                 return Variable;
             }
@@ -365,18 +367,6 @@ private:
 
 char lowerAscii(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool equalNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (lowerAscii(a[i]) != lowerAscii(b[i])) {
-            return false;
-        }
-    }
-    return true;
 }
 
 ParsedFormula parseFormula(const std::string& text, const std::vector<std::string>& variables) {

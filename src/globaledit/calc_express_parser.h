@@ -34,6 +34,5 @@ private:
 ParsedFormula parseFormula(const std::string& text, const std::vector<std::string>& variables);
 
 char lowerAscii(char c);
-bool equalNoCase(std::string_view a, std::string_view b);
 
 }  // namespace zt::calc

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "league/error.h"
+#include "league/league_text.h"
 
 namespace zt {
 
@@ -15,12 +16,6 @@ namespace {
 
 std::string systemReason(int error) {
     return std::strerror(error);
-}
-
-bool equalNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
 }
 
 class DiskFileWriter final : public FileWriter {
@@ -93,7 +88,7 @@ std::optional<fs::path> findFileNoCase(const fs::path& dir, std::string_view nam
         return exact;
     }
     for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-        if (equalNoCase(it->path().filename().string(), name) && it->is_regular_file(ec)) {
+        if (equalNoCaseAscii(it->path().filename().string(), name) && it->is_regular_file(ec)) {
             return it->path();
         }
     }

@@ -8,7 +8,9 @@ namespace zt {
 enum class Answer { Yes, No, Cancel };
 
 // Questions and messages a command needs in its middle. The window answers with message
-// boxes, the command-line tool from its flags, tests from a script.
+// boxes, the command-line tool from its flags, tests from a script. Questions and messages are
+// UTF-8 (league text put into them is converted first, league_text.h); the initial text and the
+// answer of promptText are league text.
 class Interaction {
 public:
     virtual ~Interaction() = default;

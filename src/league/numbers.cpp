@@ -7,21 +7,11 @@
 #include <limits>
 
 #include "league/error.h"
+#include "league/league_text.h"
 
 namespace zt {
 
 namespace {
-
-std::string_view trimmed(std::string_view text) {
-    const auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!text.empty() && isBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
 
 // printf's digits without its locale: snprintf would write the decimal separator of the C
 // locale (a comma in a German one), to_chars always writes a dot.

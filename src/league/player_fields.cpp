@@ -6,6 +6,8 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "league/league_text.h"
+
 namespace zt {
 
 namespace {
@@ -103,12 +105,6 @@ constexpr std::array kFields = {
     entry("suspensionDays", pf::suspensionDays),
     entry("faceNumber", pf::faceNumber),
 };
-
-bool equalNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
-           });
-}
 
 // Integer storage keeps the low bits, as the fixed-width fields of the game's files do.
 template <class T>

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "league/league.h"
+#include "league/league_text.h"
 
 namespace zt {
 
@@ -12,12 +13,6 @@ namespace {
 // Two leagues are named in players.zt; a damaged header cannot ask for more menus than that.
 constexpr int kMaxLeagues = 2;
 constexpr int kMaxDivisions = kMaxTeams;
-
-bool lessNoCase(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
-    });
-}
 
 bool isAllStarTeam(const std::string& city) {
     return city == "NL All Stars" || city == "AL All Stars";

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "league/codes.h"
+#include "league/league_text.h"
 #include "league/numbers.h"
 #include "league/player_fields.h"
 #include "players/player_editor_values.h"
@@ -142,29 +143,6 @@ private:
 };
 
 // ---- rows ----------------------------------------------------------------------------------
-
-// Upper-case letters of Windows-1252, the single-byte text of the league files, to lower case.
-unsigned char lowerCase1252(unsigned char c) {
-    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) {
-        return static_cast<unsigned char>(c + 0x20);
-    }
-    switch (c) {
-        case 0x8A:  // S caron
-        case 0x8C:  // OE
-        case 0x8E:  // Z caron
-            return static_cast<unsigned char>(c + 0x10);
-        case 0x9F:  // Y diaeresis
-            return 0xFF;
-        default:
-            return c;
-    }
-}
-
-bool startsWithNoCase(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
-               return lowerCase1252(static_cast<unsigned char>(a)) == lowerCase1252(static_cast<unsigned char>(b));
-           });
-}
 
 // Everything a row needs that is the same for every player of one search.
 class RowWriter {

@@ -8,6 +8,7 @@
 
 #include "league/error.h"
 #include "league/file_io.h"
+#include "league/league_text.h"
 
 namespace zt {
 
@@ -20,28 +21,6 @@ constexpr std::array<Key, 5> kKeys = {{{"lvsl", &LeagueConstants::lvsl},
                                        {"rvsl", &LeagueConstants::rvsl},
                                        {"rvsr", &LeagueConstants::rvsr},
                                        {"obpa", &LeagueConstants::obpa}}};
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())) != 0) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())) != 0) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
-bool equalNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
 
 // The CR LF, LF or nothing that ends a line as the file has it.
 std::string_view lineEnding(std::string_view line) {

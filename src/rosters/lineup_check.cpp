@@ -2,6 +2,7 @@
 
 #include "league/interaction.h"
 #include "league/league.h"
+#include "league/league_text.h"
 #include "rosters/player_id_index.h"
 #include "rosters/roster_rules.h"
 
@@ -80,7 +81,8 @@ int lineupLevel(int kind) {
 }  // namespace
 
 std::string injuredPlayerQuestion(const PlayerRecord& player) {
-    return "An injured player (" + player.get(pf::lastName) + " , " + player.get(pf::firstName) +
+    return "An injured player (" + leagueTextToUtf8(player.get(pf::lastName)) + " , " +
+           leagueTextToUtf8(player.get(pf::firstName)) +
            ") has been put in the lineup or rotation. Do you accept this move ?";
 }
 

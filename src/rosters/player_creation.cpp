@@ -8,6 +8,7 @@
 #include "league/error.h"
 #include "league/interaction.h"
 #include "league/league.h"
+#include "league/league_text.h"
 #include "rosters/roster_rules.h"
 
 namespace zt {
@@ -47,8 +48,8 @@ std::optional<int> clonePlayer(League& league, Interaction& interaction) {
     const std::string last =
         askName(interaction, "New player last name", "Enter the new player last name", clone->get(pf::lastName));
     clone->set(pf::lastName, last.substr(0, kCloneNameWidth));
-    interaction.information("A new player named " + clone->get(pf::firstName) + " " + clone->get(pf::lastName) +
-                            " has been added to the free agents list");
+    interaction.information("A new player named " + leagueTextToUtf8(clone->get(pf::firstName)) + " " +
+                            leagueTextToUtf8(clone->get(pf::lastName)) + " has been added to the free agents list");
 
     return league.addPlayer(std::move(clone), std::move(history));
 }
@@ -59,8 +60,8 @@ DeleteResult deletePlayer(League& league, int playerIndex, Interaction& interact
         return result;
     }
     const PlayerRecord& player = *league.players[static_cast<std::size_t>(playerIndex)];
-    if (!interaction.askYesNo("Are you sure you want to delete " + player.get(pf::firstName) + " " +
-                              player.get(pf::lastName) + " ?")) {
+    if (!interaction.askYesNo("Are you sure you want to delete " + leagueTextToUtf8(player.get(pf::firstName)) + " " +
+                              leagueTextToUtf8(player.get(pf::lastName)) + " ?")) {
         return result;
     }
     result.team = league.removePlayer(static_cast<std::size_t>(playerIndex));

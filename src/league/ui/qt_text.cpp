@@ -1,16 +1,32 @@
 #include "league/ui/qt_text.h"
 
+#include <optional>
+
+#include "league/error.h"
+#include "league/league_text.h"
+
 namespace zt::ui {
 
 QString fromLeagueText(std::string_view bytes) {
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QString text;
+    text.reserve(static_cast<qsizetype>(bytes.size()));
+    for (const char byte : bytes) {
+        const char32_t c = unicodeOfLeagueByte(static_cast<unsigned char>(byte));
+        // Every character of league text is in the basic plane: one UTF-16 unit each.
+        text.append(QChar(static_cast<char16_t>(c)));
+    }
+    return text;
 }
 
 std::string toLeagueText(const QString& text) {
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(text.size()));
-    for (const QChar c : text) {
-        bytes.push_back(c.unicode() < 256 ? static_cast<char>(c.unicode()) : '?');
+    for (const char32_t c : text.toUcs4()) {
+        const std::optional<unsigned char> byte = leagueByteOf(c);
+        if (!byte) {
+            throw Error(unstorableCharacterMessage(c));
+        }
+        bytes.push_back(static_cast<char>(*byte));
     }
     return bytes;
 }

@@ -9,17 +9,18 @@
 
 namespace zt::ui {
 
-// League texts are single-byte (Windows-1252 on the game's side); the window shows them as
-// Latin-1, the one-to-one mapping Qt offers for single bytes.
+// League texts are single-byte Windows-1252 (league_text.h); every byte shows as its character
+// and comes back as the same byte.
 QString fromLeagueText(std::string_view bytes);
-// Characters beyond one byte become '?', as the game could not store them.
+// A character league text cannot hold is refused with zt::Error naming it, never stored as
+// something else.
 std::string toLeagueText(const QString& text);
 
 // File paths as the system spells them.
 QString fromPath(const std::string& path);
 std::string toPath(const QString& path);
 
-// Messages of the core (UTF-8 in its sources) for message boxes.
+// Messages of the core (UTF-8 throughout, league text in them converted) for message boxes.
 QString fromMessage(const std::string& message);
 
 // Colours as stored in the settings (0x00BBGGRR) and as Qt draws them.
