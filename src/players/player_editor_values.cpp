@@ -56,12 +56,17 @@ std::string percentText(const PlayerRecord& player, NumField<float, Offset> fiel
 
 // A typed number as the 32-bit float the record holds. A number beyond the float range would be
 // stored as infinity, which the game cannot use, so it is refused like any other bad number.
+// The failure names the box (`text` is the box's own string in the values).
 float toFloat(const std::string& text, double divisor = 1.0) {
-    const double value = parseFloat(text) / divisor;
-    if (std::fabs(value) > static_cast<double>(std::numeric_limits<float>::max())) {
-        throw Error(invalidFloatMessage(text));
+    try {
+        const double value = parseFloat(text) / divisor;
+        if (std::fabs(value) > static_cast<double>(std::numeric_limits<float>::max())) {
+            throw Error(invalidFloatMessage(text));
+        }
+        return static_cast<float>(value);
+    } catch (const Error& e) {
+        throw BoxConversionError(e.what(), &text);
     }
-    return static_cast<float>(value);
 }
 
 // Whole numbers are stored into the width of their field without a range check: the low bits
@@ -69,7 +74,12 @@ float toFloat(const std::string& text, double divisor = 1.0) {
 template <class T, std::size_t Offset>
 void storeWhole(PlayerRecord& player, NumField<T, Offset> field, const std::string& text) {
     static_assert(std::is_integral_v<T>);
-    const auto value = static_cast<std::uint32_t>(parseInteger(text));
+    std::uint32_t value = 0;
+    try {
+        value = static_cast<std::uint32_t>(parseInteger(text));
+    } catch (const Error& e) {
+        throw BoxConversionError(e.what(), &text);
+    }
     player.set(field, static_cast<T>(value));
 }
 
@@ -232,6 +242,12 @@ ApplyOutcome applyPlayerEditorValues(League& league,
                                      PlayerRecord& player,
                                      const PlayerEditorValues& v,
                                      Interaction& interaction) {
+    // The boxes show rounded values (a rating to two decimals, fatigue in percent): a box whose
+    // text is what the record shows was not edited and leaves its field exactly as stored.
+    const PlayerEditorValues shown = playerEditorValues(league, player);
+    const auto edited = [&](auto member) { return v.*member != shown.*member; };
+    using V = PlayerEditorValues;
+
     // 1. The photo is found by the player's name, so a new name loses it; the user decides first.
     const std::string storedName = player.get(pf::firstName) + player.get(pf::lastName);
     const std::string newName = storedForm(pf::firstName, v.firstName) + storedForm(pf::lastName, v.lastName);
@@ -246,88 +262,142 @@ ApplyOutcome applyPlayerEditorValues(League& league,
     if (losesPhoto) {
         p.set(pf::photoIndex, std::int16_t{-1});
     }
+    const auto whole = [&](auto member, auto field) {
+        if (edited(member)) {
+            storeWhole(p, field, v.*member);
+        }
+    };
+    const auto number = [&](auto member, auto field) {
+        if (edited(member)) {
+            storeNumber(p, field, v.*member);
+        }
+    };
+    const auto percent = [&](auto member, auto field) {
+        if (edited(member)) {
+            storePercent(p, field, v.*member);
+        }
+    };
+    const auto name = [&](auto member, auto field) {
+        if (edited(member)) {
+            p.set(field, v.*member);
+        }
+    };
 
     // 2.
-    storeWhole(p, pf::faceNumber, v.faceNumber);
+    whole(&V::faceNumber, pf::faceNumber);
 
-    // 3. A combo with no item (a pitch code the editor does not know) still holds a pitch.
-    const int pitchCount =
-        static_cast<int>(std::count_if(v.pitchTypes.begin(), v.pitchTypes.end(), [](int index) { return index != 0; }));
-    p.set(pf::pitchCount, static_cast<std::uint8_t>(pitchCount));
+    // 3. and 5. The repertoire: left as stored unless one of its controls was edited.
+    const bool pitchesEdited = edited(&V::pitchTypes) || edited(&V::qualities) || edited(&V::pitchGrid);
 
     // 4.
-    p.set(pf::lastName, v.lastName);
-    p.set(pf::firstName, v.firstName);
-    storeWhole(p, pf::uniformNumber, v.uniformNumber);
-    storeWhole(p, pf::age, v.age);
+    name(&V::lastName, pf::lastName);
+    name(&V::firstName, pf::firstName);
+    whole(&V::uniformNumber, pf::uniformNumber);
+    whole(&V::age, pf::age);
     storeCombo(p, pf::position, v.position, 1, kPositionItems);
     storeCombo(p, pf::secondPosition, v.secondPosition, 1, kPositionItems);
     storeCombo(p, pf::role, v.role, 1, kRoleItems);
     storeCombo(p, pf::bats, v.bats, 0, kBatsItems);
     storeCombo(p, pf::throws, v.throws, 0, kThrowsItems);
     storeCombo(p, pf::complexion, v.complexion, 1, kComplexionItems);
-    p.set(pf::facialHair, static_cast<std::uint8_t>(v.facialHair ? 1 : 0));
+    if (edited(&V::facialHair)) {
+        p.set(pf::facialHair, static_cast<std::uint8_t>(v.facialHair ? 1 : 0));
+    }
     storeCombo(p, pf::battingStance, v.battingStance, 0, kStanceItems);
-    storeWhole(p, pf::height, v.height);
-    storeWhole(p, pf::weight, v.weight);
-    storeNumber(p, pf::armRating, v.armRating);
-    storeNumber(p, pf::runSpeed, v.runSpeed);
-    forEachBattingField([&](std::size_t i, auto field) { storeNumber(p, field, v.batting[i]); });
-    storeNumber(p, pf::avgVsL, v.avgVsL);
-    storeNumber(p, pf::obpVsL, v.obpVsL);
-    storeNumber(p, pf::slgVsL, v.slgVsL);
-    storeNumber(p, pf::avgVsR, v.avgVsR);
-    storeNumber(p, pf::obpVsR, v.obpVsR);
-    storeNumber(p, pf::slgVsR, v.slgVsR);
-    storePercent(p, pf::pullPct, v.pull);
-    storePercent(p, pf::middlePct, v.middle);
-    storePercent(p, pf::oppFieldPct, v.oppField);
-    storePercent(p, pf::batGroundBallPct, v.batGroundBall);
-    forEachPitchingField([&](std::size_t i, auto field) { storeNumber(p, field, v.pitching[i]); });
-    storeNumber(p, pf::endurance, v.endurance);
-    storePercent(p, pf::pitGroundBallPct, v.pitGroundBall);
-    storePercent(p, pf::fatigue, v.fatigue);
+    whole(&V::height, pf::height);
+    whole(&V::weight, pf::weight);
+    number(&V::armRating, pf::armRating);
+    number(&V::runSpeed, pf::runSpeed);
+    forEachBattingField([&](std::size_t i, auto field) {
+        if (v.batting[i] != shown.batting[i]) {
+            storeNumber(p, field, v.batting[i]);
+        }
+    });
+    number(&V::avgVsL, pf::avgVsL);
+    number(&V::obpVsL, pf::obpVsL);
+    number(&V::slgVsL, pf::slgVsL);
+    number(&V::avgVsR, pf::avgVsR);
+    number(&V::obpVsR, pf::obpVsR);
+    number(&V::slgVsR, pf::slgVsR);
+    percent(&V::pull, pf::pullPct);
+    percent(&V::middle, pf::middlePct);
+    percent(&V::oppField, pf::oppFieldPct);
+    percent(&V::batGroundBall, pf::batGroundBallPct);
+    forEachPitchingField([&](std::size_t i, auto field) {
+        if (v.pitching[i] != shown.pitching[i]) {
+            storeNumber(p, field, v.pitching[i]);
+        }
+    });
+    number(&V::endurance, pf::endurance);
+    percent(&V::pitGroundBall, pf::pitGroundBallPct);
+    percent(&V::fatigue, pf::fatigue);
 
     // 5. Slot k takes combo k; a gap among the combos is kept, and the pitches beyond the count
-    // are dropped with their slots zeroed.
-    for (int k = 0; k < pf::kPitchSlots; ++k) {
-        const auto row = static_cast<std::size_t>(k);
-        PitchSlot slot;
-        if (k < pitchCount) {
-            const int type = v.pitchTypes[row];
-            slot.set(ps::pitchType, hasItem(type, kPitchTypeItems) ? type : player.pitch(k).get(ps::pitchType));
-            slot.set(ps::quality, toFloat(v.qualities[row], 100.0));
-            const auto& vsRight = v.pitchGrid[row];
-            const auto& vsLeft = v.pitchGrid[row + pf::kPitchSlots];
-            slot.set(ps::avgVsR, toFloat(vsRight[0]));
-            slot.set(ps::obpVsR, toFloat(vsRight[1]));
-            slot.set(ps::slgVsR, toFloat(vsRight[2]));
-            slot.set(ps::avgVsL, toFloat(vsLeft[0]));
-            slot.set(ps::obpVsL, toFloat(vsLeft[1]));
-            slot.set(ps::slgVsL, toFloat(vsLeft[2]));
+    // are dropped with their slots zeroed. Within a slot, boxes not edited keep their values.
+    if (pitchesEdited) {
+        // A combo with no item (a pitch code the editor does not know) still holds a pitch.
+        const int pitchCount = static_cast<int>(
+            std::count_if(v.pitchTypes.begin(), v.pitchTypes.end(), [](int index) { return index != 0; }));
+        const int storedCount = player.get(pf::pitchCount);
+        p.set(pf::pitchCount, static_cast<std::uint8_t>(pitchCount));
+        for (int k = 0; k < pf::kPitchSlots; ++k) {
+            const auto row = static_cast<std::size_t>(k);
+            PitchSlot slot;
+            if (k < pitchCount) {
+                // A pitch the player had keeps what was not edited; a new one takes every box.
+                const bool hadPitch = k < storedCount;
+                if (hadPitch) {
+                    slot = player.pitch(k);
+                }
+                const auto take = [&](const auto& typed, const auto& before) { return !hadPitch || typed != before; };
+                const int type = v.pitchTypes[row];
+                if (take(type, shown.pitchTypes[row])) {
+                    slot.set(ps::pitchType, hasItem(type, kPitchTypeItems) ? type : player.pitch(k).get(ps::pitchType));
+                }
+                if (take(v.qualities[row], shown.qualities[row])) {
+                    slot.set(ps::quality, toFloat(v.qualities[row], 100.0));
+                }
+                const auto cell = [&](std::size_t gridRow, std::size_t column, auto field) {
+                    const std::string& typed = v.pitchGrid[gridRow][column];
+                    if (take(typed, shown.pitchGrid[gridRow][column])) {
+                        slot.set(field, toFloat(typed));
+                    }
+                };
+                cell(row, 0, ps::avgVsR);
+                cell(row, 1, ps::obpVsR);
+                cell(row, 2, ps::slgVsR);
+                cell(row + pf::kPitchSlots, 0, ps::avgVsL);
+                cell(row + pf::kPitchSlots, 1, ps::obpVsL);
+                cell(row + pf::kPitchSlots, 2, ps::slgVsL);
+            }
+            p.setPitch(k, slot);
         }
-        p.setPitch(k, slot);
     }
 
     // 6.
     for (int i = 0; i < pf::kFamiliarityCount; ++i) {
-        p.setFamiliarity(i, toFloat(v.familiarity[static_cast<std::size_t>(i)]));
+        const auto at = static_cast<std::size_t>(i);
+        if (v.familiarity[at] != shown.familiarity[at]) {
+            p.setFamiliarity(i, toFloat(v.familiarity[at]));
+        }
     }
-    storeNumber(p, pf::infieldRange, v.infieldRange);
-    storeNumber(p, pf::outfieldRange, v.outfieldRange);
-    storeWhole(p, pf::suspensionDays, v.suspensionDays);
-    storeNumber(p, pf::fieldingPct, v.fieldingPct);
+    number(&V::infieldRange, pf::infieldRange);
+    number(&V::outfieldRange, pf::outfieldRange);
+    whole(&V::suspensionDays, pf::suspensionDays);
+    number(&V::fieldingPct, pf::fieldingPct);
     storeCombo(p, pf::level, v.level, 0, kLevelItems);
     storeCombo(p, pf::delivery, v.delivery, 0, kDeliveryItems);
-    storeWhole(p, pf::daysOut, v.daysOut);
-    storeNumber(p, pf::starRating, v.starRating);
-    storeNumber(p, pf::prospectRating, v.prospectRating);
-    storeWhole(p, pf::peakShift, v.peakShift);
-    storeWhole(p, pf::batColor, v.batColor);
-    storeWhole(p, pf::waggleType, v.waggleType);
-    storeWhole(p, pf::waveType, v.waveType);
-    p.set(pf::fromStretch, v.fromStretch ? std::int32_t{-1} : std::int32_t{0});
-    storeWhole(p, pf::strideType, v.strideType);
+    whole(&V::daysOut, pf::daysOut);
+    number(&V::starRating, pf::starRating);
+    number(&V::prospectRating, pf::prospectRating);
+    whole(&V::peakShift, pf::peakShift);
+    whole(&V::batColor, pf::batColor);
+    whole(&V::waggleType, pf::waggleType);
+    whole(&V::waveType, pf::waveType);
+    if (edited(&V::fromStretch)) {
+        p.set(pf::fromStretch, v.fromStretch ? std::int32_t{-1} : std::int32_t{0});
+    }
+    whole(&V::strideType, pf::strideType);
 
     player = p;
     league.markChanged();

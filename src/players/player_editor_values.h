@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "league/error.h"
 #include "league/interaction.h"
 #include "league/league.h"
 #include "league/player_record.h"
@@ -114,9 +115,23 @@ inline constexpr std::string_view kRenameQuestion =
     "You are trying to rename a player with an existing photo, the newly renamed player won't have a photo. "
     "Do you want to proceed ?";
 
-// Stores the controls' values into the player (the APPLY button). Every box is converted before
-// anything is stored: a box that does not hold a number throws zt::Error with the conversion
-// message naming the box's text, and the player and the league stay exactly as they were.
+// A box of the values that does not hold a number: the conversion message, and which box (its
+// string within the values given to applyPlayerEditorValues), so the editor can put the focus there.
+class BoxConversionError : public Error {
+public:
+    BoxConversionError(const std::string& message, const std::string* box) : Error(message), m_box(box) {}
+    const std::string* box() const { return m_box; }
+
+private:
+    const std::string* m_box;
+};
+
+// Stores the controls' values into the player (the APPLY button). Only boxes the user edited
+// are stored: a box whose text is what the record shows (playerEditorValues) leaves its field
+// exactly as stored, so the rounding of the display never reaches the record. Every edited box
+// is converted before anything is stored: a box that does not hold a number throws
+// BoxConversionError with the conversion message naming the box's text, and the player and the
+// league stay exactly as they were.
 // The team is not stored. After Applied the caller shows the player again in the grid and runs
 // the lineup check of the player's team (`player.teamIndex()`) where the window has one.
 ApplyOutcome applyPlayerEditorValues(League& league,

@@ -436,22 +436,79 @@ TEST_F(PlayerEditorValuesTest, LongerTextIsCutToItsFieldAndShorterIsNulPadded) {
     EXPECT_TRUE(sameBytes(p, expected));
 }
 
-TEST_F(PlayerEditorValuesTest, FromStretchOneShowsCheckedAndIsStoredAsMinusOne) {
-    PlayerRecord p = original;
-    p.set(pf::fromStretch, std::int32_t{1});
-    const auto values = playerEditorValues(league, p);
-    EXPECT_TRUE(values.fromStretch);
-    apply(p, values);
-    EXPECT_EQ(p.get(pf::fromStretch), -1);
-    PlayerRecord expected = original;
-    expected.set(pf::fromStretch, std::int32_t{-1});
-    EXPECT_TRUE(sameBytes(p, expected));
+// Values stored more finely than the editor shows them survive an APPLY of other boxes, and an
+// edited box stores only its own field.
+TEST_F(PlayerEditorValuesTest, OnlyTheEditedBoxesReachTheRecord) {
+    PlayerRecord fine = original;
+    fine.set(pf::armRating, 7.2044816f);
+    fine.set(pf::fatigue, 0.038022f);
+    fine.setFamiliarity(4, 0.21573f);
+    PitchSlot first = fine.pitch(0);
+    first.set(ps::quality, 0.49233f);
+    first.set(ps::avgVsL, 0.2617f);
+    fine.setPitch(0, first);
+    fine.set(pf::batAB, 412.5f);
+
+    struct Case {
+        const char* what;
+        std::function<void(PlayerEditorValues&)> edit;
+        std::function<void(PlayerRecord&)> expected;
+    };
+    const Case cases[] = {
+        {"nothing", [](PlayerEditorValues&) {}, [](PlayerRecord&) {}},
+        {"name and age",
+         [](PlayerEditorValues& v) {
+             v.lastName = "Carvers";
+             v.age = "31";
+         },
+         [](PlayerRecord& r) {
+             r.set(pf::lastName, std::string("Carvers"));
+             r.set(pf::age, std::uint8_t{31});
+         }},
+        {"arm",
+         [](PlayerEditorValues& v) { v.armRating = "6.5"; },
+         [](PlayerRecord& r) { r.set(pf::armRating, 6.5f); }},
+        {"one pitch box",
+         [](PlayerEditorValues& v) { v.pitchGrid[0][0] = ".300"; },
+         [](PlayerRecord& r) {
+             PitchSlot slot = r.pitch(0);
+             slot.set(ps::avgVsR, 0.3f);
+             r.setPitch(0, slot);
+         }},
+    };
+    for (const Case& c : cases) {
+        PlayerRecord p = fine;
+        auto values = playerEditorValues(league, p);
+        c.edit(values);
+        EXPECT_EQ(apply(p, values), ApplyOutcome::Applied) << c.what;
+        PlayerRecord expected = fine;
+        c.expected(expected);
+        EXPECT_TRUE(sameBytes(p, expected)) << c.what;
+    }
 }
 
-TEST_F(PlayerEditorValuesTest, FacialHairAnyNonZeroIsStoredAsOne) {
+// Check boxes show any non-zero value as checked; only a box the user clicked stores its
+// canonical value (-1 and 1), an untouched one keeps what the record holds.
+TEST_F(PlayerEditorValuesTest, CheckBoxesStoreTheirCanonicalValueOnlyWhenClicked) {
     PlayerRecord p = original;
+    p.set(pf::fromStretch, std::int32_t{1});
     p.set(pf::facialHair, std::uint8_t{5});
-    apply(p, playerEditorValues(league, p));
+    auto values = playerEditorValues(league, p);
+    EXPECT_TRUE(values.fromStretch);
+    EXPECT_TRUE(values.facialHair);
+    const PlayerRecord before = p;
+    apply(p, values);
+    EXPECT_TRUE(sameBytes(p, before));
+
+    values.fromStretch = false;
+    values.facialHair = false;
+    apply(p, values);
+    EXPECT_EQ(p.get(pf::fromStretch), 0);
+    EXPECT_EQ(p.get(pf::facialHair), 0);
+    values.fromStretch = true;
+    values.facialHair = true;
+    apply(p, values);
+    EXPECT_EQ(p.get(pf::fromStretch), -1);
     EXPECT_EQ(p.get(pf::facialHair), 1);
 }
 
@@ -512,11 +569,20 @@ TEST_F(PlayerEditorValuesTest, PitchCountCountsTheCombosHoldingAPitch) {
     EXPECT_EQ(p.pitch(3), makeSlot(5, 0.45f, 0.21f, 0.2f, 0.26f, 0.25f, 0.31f, 0.3f));
 }
 
-TEST_F(PlayerEditorValuesTest, PatternBeyondThePitchCountIsZeroed) {
+TEST_F(PlayerEditorValuesTest, PatternBeyondThePitchCountIsZeroedOnceAPitchIsEdited) {
     PlayerRecord p = original;
     test::fillPattern(std::span(p.bytes()).subspan(pf::kPitchesOffset + 3 * PitchSlot::kSize, 3 * PitchSlot::kSize), 3);
-    apply(p, playerEditorValues(league, p));
-    EXPECT_TRUE(sameBytes(p, original));
+    const PlayerRecord withPattern = p;
+    auto values = playerEditorValues(league, p);
+    apply(p, values);
+    EXPECT_TRUE(sameBytes(p, withPattern));  // nothing of the repertoire edited
+    values.qualities[0] = "55";
+    apply(p, values);
+    PlayerRecord expected = original;
+    PitchSlot first = original.pitch(0);
+    first.set(ps::quality, 0.55f);
+    expected.setPitch(0, first);
+    EXPECT_TRUE(sameBytes(p, expected));
 }
 
 TEST_F(PlayerEditorValuesTest, NewPitchWithEmptyQualityIsAConversionError) {
