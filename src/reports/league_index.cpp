@@ -41,8 +41,8 @@ std::span<const int> LeagueIndex::playersOfTeam(int team) const {
 
 std::span<const int> LeagueIndex::playersWithId(std::int32_t playerId) const {
     const auto [first, last] = std::equal_range(m_ids.begin(), m_ids.end(), playerId);
-    return std::span<const int>(m_idPlayers).subspan(static_cast<std::size_t>(first - m_ids.begin()),
-                                                      static_cast<std::size_t>(last - first));
+    return std::span<const int>(m_idPlayers)
+        .subspan(static_cast<std::size_t>(first - m_ids.begin()), static_cast<std::size_t>(last - first));
 }
 
 }  // namespace zt::reports

@@ -131,12 +131,14 @@ std::optional<LinkParts> parseLink(std::string_view markup) {
     if (!markup.starts_with(kLinkStart) || !markup.ends_with(kLinkEnd)) {
         return std::nullopt;
     }
-    const std::string_view inner = markup.substr(kLinkStart.size(), markup.size() - kLinkStart.size() - kLinkEnd.size());
+    const std::string_view inner =
+        markup.substr(kLinkStart.size(), markup.size() - kLinkStart.size() - kLinkEnd.size());
     const std::size_t targetEnd = inner.find(kLinkTarget);
     if (targetEnd == std::string_view::npos) {
         return std::nullopt;
     }
-    return LinkParts{unescapeHtml(inner.substr(0, targetEnd)), unescapeHtml(inner.substr(targetEnd + kLinkTarget.size()))};
+    return LinkParts{unescapeHtml(inner.substr(0, targetEnd)),
+                     unescapeHtml(inner.substr(targetEnd + kLinkTarget.size()))};
 }
 
 }  // namespace zt::reports

@@ -5,9 +5,7 @@
 namespace zt::reports {
 
 ReportTable::ReportTable(int rows, int columns)
-    : m_columns(columns),
-      m_rows(index(rows), std::vector<Cell>(index(columns))),
-      m_hidden(index(columns), false) {}
+    : m_columns(columns), m_rows(index(rows), std::vector<Cell>(index(columns))), m_hidden(index(columns), false) {}
 
 void ReportTable::setRowCount(int rows) {
     m_rows.resize(index(rows), std::vector<Cell>(index(m_columns)));

@@ -18,10 +18,10 @@ constexpr std::size_t kNameWidth = 25;
 
 constexpr std::string_view kStyle =
     "<style type=\"text/css\"><!--.gridcss {  font-family: Arial, Helvetica, sans-serif; font-size: 9pt}--></style>";
-constexpr std::string_view kTitleStart =
-    "<HTML><p align=\"center\"><strong><font color=\"#004080\"><big><big><big>";
+constexpr std::string_view kTitleStart = "<HTML><p align=\"center\"><strong><font color=\"#004080\"><big><big><big>";
 constexpr std::string_view kLineupLinks =
-    "Lineups :  <a href=\"#LMLVSL\">ML vs L</a>  <a href=\"#LMLVSR\">ML vs R</a>  <a href=\"#LMLVSLDH\">ML vs L DH</a>  "
+    "Lineups :  <a href=\"#LMLVSL\">ML vs L</a>  <a href=\"#LMLVSR\">ML vs R</a>  <a href=\"#LMLVSLDH\">ML vs L DH</a> "
+    " "
     "<a href=\"#LMLVSRDH\">ML vs R DH</a>  <a href=\"#LAAA\">AAA</a>  <a href=\"#LAA\">AA</a>  <a href=\"#LA\">A</a> "
     "<BR>Rotations :  <a href=\"#RML\">ML</a>  <a href=\"#RAAA\">AAA</a>  <a href=\"#RAA\">AA</a>  <a "
     "href=\"#RA\">A</a><br><br>";
@@ -119,8 +119,9 @@ std::string PageWriter::preformatted() const {
                      escapeHtml(m_record.get(tf::completeName)) +
                      "</big></big></big></font></strong></p><p><strong><font color=\"#004080\">"
                      "</font></strong></p><BR>" +
-                     historyBlock() + "Rosters : <a href=\"#AAA\">AAA</a> <a href=\"#AA\">AA</a> <a href=\"#A\">A</a><BR>" +
-                     " " + std::string(kLineupLinks) + std::string(kStyle) + "<pre><body class=\"gridcss\">");
+                     historyBlock() +
+                     "Rosters : <a href=\"#AAA\">AAA</a> <a href=\"#AA\">AA</a> <a href=\"#A\">A</a><BR>" + " " +
+                     std::string(kLineupLinks) + std::string(kStyle) + "<pre><body class=\"gridcss\">");
         }
         line(out,
              "<br><B><a name=\"" + trimmedRight(kLevelLabels[static_cast<std::size_t>(level)]) + "\"></a>" +
@@ -138,11 +139,11 @@ std::string PageWriter::preformatted() const {
 std::string PageWriter::historyBlock() const {
     const auto n = [this](auto field) { return std::to_string(m_record.get(field)); };
     return "Seasons Completed: " + n(tf::completedSeasons) + "<BR>Won Wild Card: " + n(tf::wildCardsWon) +
-           "<BR>Won Division: " + n(tf::divisionFirstPlaces) + "<BR>Won Division Championship: " +
-           n(tf::divisionTitles) + "<BR>Won League Championship: " + n(tf::leagueTitles) +
-           "<BR>Won World Series: " + n(tf::worldSeriesWon) + "<BR>Regular Season Record: " +
-           n(tf::regularSeasonWins) + "-" + n(tf::regularSeasonLosses) + "<BR>Post Season Record: " +
-           n(tf::postSeasonWins) + "-" + n(tf::postSeasonLosses) + "<BR><BR>";
+           "<BR>Won Division: " + n(tf::divisionFirstPlaces) +
+           "<BR>Won Division Championship: " + n(tf::divisionTitles) +
+           "<BR>Won League Championship: " + n(tf::leagueTitles) + "<BR>Won World Series: " + n(tf::worldSeriesWon) +
+           "<BR>Regular Season Record: " + n(tf::regularSeasonWins) + "-" + n(tf::regularSeasonLosses) +
+           "<BR>Post Season Record: " + n(tf::postSeasonWins) + "-" + n(tf::postSeasonLosses) + "<BR><BR>";
 }
 
 void PageWriter::textTable(std::string& out, const ReportTable& table, int nameColumn, bool pitching) const {
@@ -224,8 +225,7 @@ std::string PageWriter::rotationTable(int level) const {
 void PageWriter::lineupsAndRotations(std::string& out) const {
     for (int kind = 0; kind < kLineupKinds; ++kind) {
         const Block& block = kLineupBlocks[static_cast<std::size_t>(kind)];
-        line(out,
-             std::string(block.opening) + lineupTable(static_cast<LineupKind>(kind)) + std::string(block.closing));
+        line(out, std::string(block.opening) + lineupTable(static_cast<LineupKind>(kind)) + std::string(block.closing));
     }
     for (int level = 0; level < kRotationLevels; ++level) {
         const Block& block = kRotationBlocks[static_cast<std::size_t>(level)];

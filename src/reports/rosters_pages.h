@@ -17,7 +17,7 @@ class LeagueIndex;
 
 // Everything a team page takes from the "Stats" window besides the team.
 struct RostersPageSettings {
-    RostersOptions options;         // years, check boxes, sorts and column orders; team and level are set per page
+    RostersOptions options;             // years, check boxes, sorts and column orders; team and level are set per page
     Color headerBackground = 0x808000;  // teal: rules and caption cells
     Color headerText = 0x000000;
     bool htmlTable = false;  // "Use HTML table": tables instead of preformatted text
@@ -28,7 +28,10 @@ struct RostersPageSettings {
 
 // The page of a team's organisation: its four levels' batting and pitching tables, and in the
 // preformatted form also its history, lineups and rotations.
-std::string rostersTeamPage(const League& league, const LeagueIndex& index, const RostersPageSettings& settings, int team);
+std::string rostersTeamPage(const League& league,
+                            const LeagueIndex& index,
+                            const RostersPageSettings& settings,
+                            int team);
 
 void writeRostersTeamPage(const League& league,
                           const LeagueIndex& index,

@@ -20,8 +20,8 @@ struct BattingSums {
 };
 
 struct PitchingSums {
-    int g = 0, outs = 0, w = 0, l = 0, s = 0, bs = 0, gs = 0, cg = 0, sho = 0, h = 0, doubles = 0, triples = 0,
-        hr = 0, r = 0, er = 0, bb = 0, k = 0, sb = 0, cs = 0, bk = 0, wp = 0;
+    int g = 0, outs = 0, w = 0, l = 0, s = 0, bs = 0, gs = 0, cg = 0, sho = 0, h = 0, doubles = 0, triples = 0, hr = 0,
+        r = 0, er = 0, bb = 0, k = 0, sb = 0, cs = 0, bk = 0, wp = 0;
 };
 
 bool counts(int year, int level, const YearRange& years, int selectedLevel) {
@@ -213,8 +213,9 @@ const Captions& battingCaptions() {
 }
 
 const Captions& pitchingCaptions() {
-    static const Captions kCaptions = {"Name", "ERA", "W",  "L",  "S",  "BS", "G",  "GS", "CG", "SHO", "IP", "K",   "BB",
-                                       "H",    "2B",  "3B", "HR", "SB", "CS", "BK", "WP", "R",  "ER",  "Avg", "Obp", "Slg"};
+    static const Captions kCaptions = {"Name", "ERA", "W",  "L",  "S",  "BS",  "G",   "GS", "CG",
+                                       "SHO",  "IP",  "K",  "BB", "H",  "2B",  "3B",  "HR", "SB",
+                                       "CS",   "BK",  "WP", "R",  "ER", "Avg", "Obp", "Slg"};
     return kCaptions;
 }
 
@@ -225,8 +226,9 @@ const Captions& battingSortItems() {
 }
 
 const Captions& pitchingSortItems() {
-    static const Captions kItems = {"Name", "ERA", "W",  "L",  "S",  "BS", "G",  "GS", "CG",     "SHO",    "IP",    "K",  "BB",
-                                    "H",    "2B",  "3B", "HR", "SB", "CS", "BK", "WP", "R",  "ER", "OPPAVG", "OPPOBP", "OPPSLG"};
+    static const Captions kItems = {"Name", "ERA", "W",  "L",  "S",  "BS",     "G",      "GS",    "CG",
+                                    "SHO",  "IP",  "K",  "BB", "H",  "2B",     "3B",     "HR",    "SB",
+                                    "CS",   "BK",  "WP", "R",  "ER", "OPPAVG", "OPPOBP", "OPPSLG"};
     return kItems;
 }
 
@@ -243,8 +245,9 @@ RostersTables rostersTables(const League& league, const LeagueIndex& index, cons
     const YearRange years = parseYears(options.years);
     const std::vector<int> battingAt = positionsOf(battingCaptions(), options.battingOrder);
     const std::vector<int> pitchingAt = positionsOf(pitchingCaptions(), options.pitchingOrder);
-    RostersTables tables{emptyTable(kBattingColumns, options.battingOrder, kBattingNameColumn, kBattingIndexColumn),
-                         emptyTable(kPitchingColumns, options.pitchingOrder, kPitchingNameColumn, kPitchingIndexColumn)};
+    RostersTables tables{
+        emptyTable(kBattingColumns, options.battingOrder, kBattingNameColumn, kBattingIndexColumn),
+        emptyTable(kPitchingColumns, options.pitchingOrder, kPitchingNameColumn, kPitchingIndexColumn)};
     const bool link = options.level == 0 ? options.linkMajors : options.linkMinors;
     int battingRows = 1;
     int pitchingRows = 1;
@@ -298,11 +301,7 @@ RostersTables rostersTables(const League& league, const LeagueIndex& index, cons
 void sortRostersTables(RostersTables& tables, int battingSort, int pitchingSort) {
     static const std::vector<CompareKind> kBattingKinds = kinds(kBattingColumns, 2, 16);
     static const std::vector<CompareKind> kPitchingKinds = kinds(kPitchingColumns, 1, 25);
-    sortBy(tables.batting,
-           battingSort,
-           static_cast<int>(battingSortItems().size()),
-           kBattingNameColumn,
-           kBattingKinds);
+    sortBy(tables.batting, battingSort, static_cast<int>(battingSortItems().size()), kBattingNameColumn, kBattingKinds);
     sortBy(tables.pitching,
            pitchingSort,
            static_cast<int>(pitchingSortItems().size()),
@@ -311,9 +310,9 @@ void sortRostersTables(RostersTables& tables, int battingSort, int pitchingSort)
 }
 
 std::string rostersCaption(const League& league, const RostersOptions& options) {
-    const std::string name = league.isTeam(options.team) ? league.teams[static_cast<std::size_t>(options.team)]
-                                                               .record.get(tf::completeName)
-                                                         : std::string();
+    const std::string name = league.isTeam(options.team)
+                                 ? league.teams[static_cast<std::size_t>(options.team)].record.get(tf::completeName)
+                                 : std::string();
     const auto level = static_cast<std::size_t>(std::clamp(options.level, 0, 3));
     return name + " " + std::string(kLevelLabels[level]) + " " + options.years + " statistics";
 }

@@ -19,7 +19,7 @@ class LeagueIndex;
 inline constexpr std::array<std::string_view, 4> kLevelLabels = {"ML ", "AAA", "AA ", "A  "};
 
 inline constexpr int kBattingColumns = 19;
-inline constexpr int kBattingNameColumn = 17;  // hidden: DisplayName, the sort key of "Name"
+inline constexpr int kBattingNameColumn = 17;   // hidden: DisplayName, the sort key of "Name"
 inline constexpr int kBattingIndexColumn = 18;  // hidden: the player's index in the list
 inline constexpr int kPitchingColumns = 28;
 inline constexpr int kPitchingNameColumn = 26;

@@ -71,11 +71,8 @@ int missingOrder(const Key& a, const Key& b, CompareKind kind) {
 
 }  // namespace
 
-void SortTable(ReportTable& table,
-               int column,
-               SortDirection direction,
-               const std::vector<CompareKind>& kinds,
-               SortRange range) {
+void SortTable(
+    ReportTable& table, int column, SortDirection direction, const std::vector<CompareKind>& kinds, SortRange range) {
     const int first = range.keepFirstRow ? 1 : 0;
     const int last = table.rowCount() - (range.keepLastRow ? 1 : 0);
     if (last - first < 2 || column < 0 || column >= table.columnCount()) {

@@ -10,8 +10,8 @@ enum class CompareKind { Number, Text };
 enum class SortDirection { Ascending, Descending };
 
 struct SortRange {
-    bool keepFirstRow = true;   // the caption row stays on top
-    bool keepLastRow = false;   // a totals row stays at the bottom
+    bool keepFirstRow = true;  // the caption row stays on top
+    bool keepLastRow = false;  // a totals row stays at the bottom
 };
 
 // Sorts the rows by `column`; rows equal there are ordered by the next column to the right, and

@@ -126,8 +126,7 @@ void updateStandings(tteamstats& home, tteamstats& visitors, int h, int v) {
         ++visitors.tenRunGames;
         ++home.tenRunGamesAllowed;
     }
-    const bool sameDivision =
-        home.leagueIndex == visitors.leagueIndex && home.divisionIndex == visitors.divisionIndex;
+    const bool sameDivision = home.leagueIndex == visitors.leagueIndex && home.divisionIndex == visitors.divisionIndex;
     tteamstats& winner = h < v ? visitors : home;
     tteamstats& loser = h < v ? home : visitors;
     if (sameDivision) {
@@ -217,8 +216,8 @@ void orderDivision(std::vector<tteamstats*>& division) {
 }
 
 const Captions& standingsCaptions() {
-    static const Captions kCaptions = {"Team",    "Wins",     "Losses",  "Pct",    "GB",       "Streak",   "Last ten",
-                                       "Runs",    "RS",       "Home",    "Away",   "1 run",    "Div",      "Extra",
+    static const Captions kCaptions = {"Team",    "Wins",     "Losses",  "Pct",    "GB",     "Streak",   "Last ten",
+                                       "Runs",    "RS",       "Home",    "Away",   "1 run",  "Div",      "Extra",
                                        "10Runs+", "E10Runs+", "Shutout", "BeenSo", "Errors", "AvgRunsF", "AvgRunsA"};
     return kCaptions;
 }

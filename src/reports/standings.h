@@ -34,7 +34,7 @@ struct tteamstats {
     int beenShutOut = 0, shutouts = 0;
     int errors = 0;  // the scores carry no errors: always 0
     int runRatioRank = 0;
-    int wins = 0, losses = 0;  // the season record of the team record
+    int wins = 0, losses = 0;          // the season record of the team record
     std::array<int, 10> lastTen = {};  // +1 win, -1 loss, 0 no game yet; oldest first
     int leagueIndex = 0;
     int divisionIndex = 0;
@@ -69,8 +69,8 @@ bool canBeShown(const std::string& caption);
 
 struct StandingsOptions {
     TeamsListedBy listedBy = TeamsListedBy::City;
-    bool links = true;                // "HTML Links"
-    Color divisionLineColor = 0x008000;  // green
+    bool links = true;                        // "HTML Links"
+    Color divisionLineColor = 0x008000;       // green
     Captions captions = standingsCaptions();  // the displayed order; "Team" stays first
     std::vector<std::string> shown;           // captions of the shown columns besides "Team"
 };
