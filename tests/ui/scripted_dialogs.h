@@ -21,8 +21,15 @@ public:
         lastFilter = filter;
         return next();
     }
-    QString saveFileName(QWidget*, const QString&, const QString&, const QString& filter, const QString&) override {
+    QString saveFileName(
+        QWidget*, const QString& caption, const QString&, const QString& filter, const QString& suffix) override {
+        lastCaption = caption;
         lastFilter = filter;
+        lastSuffix = suffix;
+        return next();
+    }
+    QString chooseFolder(QWidget*, const QString&, const QString& directory) override {
+        lastDirectory = directory;
         return next();
     }
     std::optional<QColor> chooseColor(QWidget*, const QColor& initial) override {
@@ -41,7 +48,9 @@ public:
 
     int fileDialogsShown = 0;
     QString lastDirectory;
+    QString lastCaption;
     QString lastFilter;
+    QString lastSuffix;
     QColor lastInitialColor;
     QStringList shellTargets;
 
