@@ -66,8 +66,7 @@ public:
     template <class Window>
     Window* prepare(Window* form) {
         form->setAttribute(Qt::WA_DeleteOnClose);
-        form->adjustSize();
-        reports::ui::placeReportWindow(*form, m_window);
+        reports::ui::placeReportWindowWhenShown(*form, m_window);
         return form;
     }
 

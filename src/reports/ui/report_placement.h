@@ -8,4 +8,7 @@ namespace zt::reports::ui {
 // on it.
 void placeReportWindow(QWidget& report, const QWidget& mainWindow);
 
+// Places the report so each time it is shown, once its layout has given it its size.
+void placeReportWindowWhenShown(QWidget& report, const QWidget& mainWindow);
+
 }  // namespace zt::reports::ui
