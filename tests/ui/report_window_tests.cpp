@@ -134,6 +134,14 @@ TEST_F(ReportWindowTest, RostersStatsSortMoveColumnsAndKeepBothInFilesAndSetting
     for (int row = 2; row < batting.rowCount(); ++row) {
         EXPECT_GE(std::stoi(batting.text(row - 1, 2)), std::stoi(batting.text(row, 2)));
     }
+    in<QCheckBox>(stats, "cbfixed")->click();
+    auto* fixed = grid->findChild<QTableView*>(QStringLiteral("fixedColumn"));
+    ASSERT_NE(fixed, nullptr);
+    EXPECT_FALSE(fixed->isColumnHidden(0));
+    EXPECT_TRUE(fixed->isColumnHidden(1));
+    in<QCheckBox>(stats, "cbgrid")->click();
+    EXPECT_FALSE(grid->showGrid());
+
     grid->horizontalHeader()->moveSection(3, 6);  // the user drags "Avg" to position 6
     EXPECT_EQ(stats->tables().batting.text(0, 6), "Avg");
     EXPECT_EQ(grid->model()->headerData(6, Qt::Horizontal).toString(), QStringLiteral("Avg"));

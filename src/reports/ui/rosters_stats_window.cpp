@@ -178,8 +178,10 @@ void Tfrmstats::refresh() {
 }
 
 void Tfrmstats::sortTables() {
-    sortRostersTables(m_tables, m_ui->cbbsort->currentIndex(), m_ui->cbpsort->currentIndex());
-    showTables();
+    runReportCommand(*m_services.interaction, [this] {
+        sortRostersTables(m_tables, m_ui->cbbsort->currentIndex(), m_ui->cbpsort->currentIndex());
+        showTables();
+    });
 }
 
 void Tfrmstats::showTables() {

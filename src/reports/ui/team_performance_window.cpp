@@ -93,8 +93,10 @@ void Tteamperffrm::showTable() {
 }
 
 void Tteamperffrm::sortBy(int column) {
-    sortTeamPerformance(m_table, column);
-    showTable();
+    runReportCommand(*m_services.interaction, [this, column] {
+        sortTeamPerformance(m_table, column);
+        showTable();
+    });
 }
 
 void Tteamperffrm::thisTeamHtml() {
