@@ -86,6 +86,7 @@ void ReportTableView::setFixedColumn(bool fixed) {
     m_frozen->verticalHeader()->hide();
     m_frozen->verticalHeader()->setDefaultSectionSize(verticalHeader()->defaultSectionSize());
     m_frozen->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_frozen->horizontalHeader()->setHighlightSections(false);
     m_frozen->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_frozen->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_frozen->setSelectionBehavior(selectionBehavior());
