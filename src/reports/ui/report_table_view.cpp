@@ -112,10 +112,9 @@ void ReportTableView::updateFrozenGeometry() {
         return;
     }
     m_frozen->setShowGrid(showGrid());
-    m_frozen->setGeometry(verticalHeader()->width() + frameWidth(),
-                          frameWidth(),
-                          columnWidth(0),
-                          viewport()->height() + horizontalHeader()->height());
+    const int header = verticalHeader()->isVisible() ? verticalHeader()->width() : 0;
+    m_frozen->setGeometry(
+        header + frameWidth(), frameWidth(), columnWidth(0), viewport()->height() + horizontalHeader()->height());
 }
 
 void ReportTableView::resizeEvent(QResizeEvent* event) {
