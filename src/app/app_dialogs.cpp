@@ -40,6 +40,10 @@ std::optional<QColor> QtAppDialogs::chooseColor(QWidget* parent, const QColor& i
     return color;
 }
 
+QString QtAppDialogs::chooseFolder(QWidget* parent, const QString& caption, const QString& directory) {
+    return QFileDialog::getExistingDirectory(parent, caption, directory);
+}
+
 bool QtAppDialogs::shellOpen(const QString& target, const QStringList& parameters, const QString& directory) {
     const QUrl url(target);
     if (!url.scheme().isEmpty() && url.scheme().size() > 1) {

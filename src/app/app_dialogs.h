@@ -30,6 +30,8 @@ public:
                                  const QString& defaultSuffix,
                                  ExistingFile existing = ExistingFile::AskToReplace) = 0;
     virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) = 0;
+    // An existing folder, which the user may create in the dialog; empty text when cancelled.
+    virtual QString chooseFolder(QWidget* parent, const QString& caption, const QString& directory) = 0;
     // Asks the system shell to open a document, web address or program; false when it could not.
     virtual bool shellOpen(const QString& target, const QStringList& parameters, const QString& directory) = 0;
 };
@@ -48,6 +50,7 @@ public:
                          const QString& defaultSuffix,
                          ExistingFile existing = ExistingFile::AskToReplace) override;
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
+    QString chooseFolder(QWidget* parent, const QString& caption, const QString& directory) override;
     bool shellOpen(const QString& target, const QStringList& parameters, const QString& directory) override;
 };
 

@@ -8,6 +8,7 @@ void installCommandModules(TForm1& window) {
     installRosterCommands(window);
     installGlobalEditCommands(window);
     installRatingCommands(window);
+    installReportCommands(window);
 }
 
 }  // namespace zt::app

@@ -22,4 +22,7 @@ void installRatingCommands(TForm1& window);
 // Edit > Global Editing and its window.
 void installGlobalEditCommands(TForm1& window);
 
+// Reports > Rosters Stats, Standings and Teams Charts and their windows.
+void installReportCommands(TForm1& window);
+
 }  // namespace zt::app

@@ -14,6 +14,7 @@ std::vector<std::unique_ptr<CliCommand>> makeCommands() {
     commands.push_back(makeTransferCommand());
     commands.push_back(makeEvalCommand());
     commands.push_back(makeRecalcCommand());
+    commands.push_back(makeReportCommand());
     return commands;
 }
 

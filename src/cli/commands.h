@@ -16,5 +16,6 @@ std::unique_ptr<CliCommand> makeCheckLineupsCommand();
 std::unique_ptr<CliCommand> makeTransferCommand();
 std::unique_ptr<CliCommand> makeEvalCommand();
 std::unique_ptr<CliCommand> makeRecalcCommand();
+std::unique_ptr<CliCommand> makeReportCommand();
 
 }  // namespace zt::cli

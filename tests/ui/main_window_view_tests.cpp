@@ -307,10 +307,10 @@ TEST_F(MainWindowTest, CommandsOfLaterWorkExistButStayDisabled) {
     const auto sea = generateLeague("a");
     startWindow({pathText(sea)});
     for (const char* name :
-         {"ImportPlayers1", "CSVDataImport1", "SeasonSchedule1", "Standings1", "TeamInfo1", "Check1", "FacesPatch1"}) {
+         {"ImportPlayers1", "CSVDataImport1", "SeasonSchedule1", "Leaders1", "TeamInfo1", "Check1", "FacesPatch1"}) {
         EXPECT_FALSE(action(name)->isEnabled()) << name;
     }
-    EXPECT_EQ(action("Standings1")->shortcut(), QKeySequence(Qt::Key_F11));
+    EXPECT_EQ(action("Leaders1")->shortcut(), QKeySequence(Qt::Key_F12));
     EXPECT_EQ(action("Open1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
     EXPECT_EQ(action("LaunchGame1")->shortcut(), QKeySequence(Qt::Key_F4));
     EXPECT_FALSE(action("LineupsReport1")->isVisible());

@@ -22,13 +22,19 @@ public:
         return next();
     }
     QString saveFileName(QWidget*,
-                         const QString&,
+                         const QString& caption,
                          const QString&,
                          const QString& filter,
-                         const QString&,
+                         const QString& suffix,
                          ExistingFile existing = ExistingFile::AskToReplace) override {
+        lastCaption = caption;
         lastFilter = filter;
+        lastSuffix = suffix;
         lastExistingFile = existing;
+        return next();
+    }
+    QString chooseFolder(QWidget*, const QString&, const QString& directory) override {
+        lastDirectory = directory;
         return next();
     }
     std::optional<QColor> chooseColor(QWidget*, const QColor& initial) override {
@@ -47,8 +53,10 @@ public:
 
     int fileDialogsShown = 0;
     QString lastDirectory;
+    QString lastCaption;
     QString lastFilter;
     ExistingFile lastExistingFile = ExistingFile::AskToReplace;
+    QString lastSuffix;
     QColor lastInitialColor;
     QStringList shellTargets;
 

@@ -1,0 +1,147 @@
+// Reports: "Rosters Stats" (F10), "Standings" (F11) and "Teams Charts" open their windows modally.
+#include "app/report_commands.h"
+
+#include <QAction>
+#include <QObject>
+
+#include "app/app_dialogs.h"
+#include "app/command_modules.h"
+#include "app/editor_data_dir.h"
+#include "app/main_window.h"
+#include "league/league.h"
+#include "league/ui/qt_text.h"
+#include "players/player_grid.h"
+#include "players/ui/player_grid_panel.h"
+#include "reports/ui/report_placement.h"
+#include "reports/ui/report_save_dialog.h"
+#include "reports/ui/report_services.h"
+#include "reports/ui/rosters_stats_window.h"
+#include "reports/ui/standings_window.h"
+#include "reports/ui/team_performance_window.h"
+
+namespace zt::app {
+
+namespace {
+
+// What the report windows use of the main window, for as long as it lives.
+class ReportCommands : public QObject {
+public:
+    explicit ReportCommands(TForm1& window)
+        : QObject(&window),
+          m_window(window),
+          m_saveDialog([&window](QWidget* parent,
+                                 const QString& caption,
+                                 const QString& directory,
+                                 const QString& filter,
+                                 const QString& suffix) {
+              return window.dialogs().saveFileName(parent, caption, directory, filter, suffix);
+          }) {
+        setObjectName(QStringLiteral("reportCommands"));
+        m_services.saveDialog = &m_saveDialog;
+        m_services.chooseFolder = [&window](QWidget* parent, const QString& caption, const QString& directory) {
+            return window.dialogs().chooseFolder(parent, caption, directory);
+        };
+        m_services.openFile =
+            [&window](QWidget* parent, const QString& caption, const QString& directory, const QString& filter) {
+                return window.dialogs().openFileName(parent, caption, directory, filter);
+            };
+        m_services.chooseColor = [&window](QWidget* parent, const QColor& initial) {
+            return window.dialogs().chooseColor(parent, initial);
+        };
+        m_services.openDocument = [&window](const QString& file) { return window.dialogs().shellOpen(file, {}, {}); };
+        m_services.openPlayer = [this](int playerIndex) { showPlayer(playerIndex); };
+
+        add(window.menu().rostersStats, [&window] { return createRostersStatsWindow(window); });
+        add(window.menu().standings, [&window] { return createStandingsWindow(window); });
+        add(window.menu().teamsCharts, [&window] { return createTeamPerformanceWindow(window); });
+    }
+
+    // The interaction is read when a window opens: tests and the window may replace it.
+    reports::ui::ReportServices& services() {
+        m_services.interaction = &m_window.interaction();
+        return m_services;
+    }
+    const reports::ui::ReportSaveDialog& saveDialog() const { return m_saveDialog; }
+
+    template <class Window>
+    Window* prepare(Window* form) {
+        form->setAttribute(Qt::WA_DeleteOnClose);
+        reports::ui::placeReportWindowWhenShown(*form, m_window);
+        return form;
+    }
+
+private:
+    template <class Create>
+    void add(QAction* action, Create create) {
+        QObject::connect(action, &QAction::triggered, &m_window, [this, create] {
+            if (m_window.league() != nullptr) {
+                create()->exec();
+            }
+        });
+        m_window.addLeagueCommand(action);
+    }
+
+    // A name link: the player's team (or the free agents) in the grid, with the player current.
+    void showPlayer(int playerIndex) {
+        League* league = m_window.league();
+        if (league == nullptr || playerIndex < 0 || playerIndex >= static_cast<int>(league->players.size())) {
+            return;
+        }
+        const int team = league->players[static_cast<std::size_t>(playerIndex)]->teamIndex();
+        if (league->isTeam(team)) {
+            m_window.showTeam(team);
+        } else {
+            m_window.showFreeAgents();
+        }
+        if (!m_window.gridPanel()->selectPlayerRow(playerIndex)) {
+            m_window.fillGrid(team, kAllLevels);
+            m_window.gridPanel()->selectPlayerRow(playerIndex);
+        }
+    }
+
+    TForm1& m_window;
+    reports::ui::ReportSaveDialog m_saveDialog;
+    reports::ui::ReportServices m_services;
+};
+
+ReportCommands& commandsOf(const TForm1& window) {
+    return *window.findChild<ReportCommands*>(QStringLiteral("reportCommands"), Qt::FindDirectChildrenOnly);
+}
+
+// Closing the rosters statistics shows the grid's list again.
+void refreshGrid(TForm1& window) {
+    ui::PlayerGridPanel* grid = window.gridPanel();
+    if (window.league() != nullptr && grid->shownTeam() >= 0 && !grid->showsExportPool()) {
+        window.fillGrid(grid->shownTeam(), grid->levelFilter());
+    }
+}
+
+}  // namespace
+
+reports::ui::Tfrmstats* createRostersStatsWindow(TForm1& window) {
+    const QString dataDirectory = editorDataDirectory(ui::fromPath(window.settings().dataPath));
+    auto* form = new reports::ui::Tfrmstats(
+        *window.league(), window.settings(), ui::toPath(dataDirectory), commandsOf(window).services(), &window);
+    QObject::connect(form, &QDialog::finished, &window, [&window] { refreshGrid(window); });
+    return commandsOf(window).prepare(form);
+}
+
+reports::ui::Tstandfrm* createStandingsWindow(TForm1& window) {
+    return commandsOf(window).prepare(
+        new reports::ui::Tstandfrm(*window.league(), commandsOf(window).services(), &window));
+}
+
+reports::ui::Tteamperffrm* createTeamPerformanceWindow(TForm1& window) {
+    return commandsOf(window).prepare(
+        new reports::ui::Tteamperffrm(*window.league(), commandsOf(window).services(), &window));
+}
+
+const reports::ui::ReportSaveDialog& reportSaveDialog(const TForm1& window) {
+    return commandsOf(window).saveDialog();
+}
+
+void installReportCommands(TForm1& window) {
+    new ReportCommands(window);
+}
+
+}  // namespace zt::app

@@ -1,0 +1,24 @@
+#pragma once
+
+namespace zt::reports::ui {
+class ReportSaveDialog;
+class Tfrmstats;
+class Tstandfrm;
+class Tteamperffrm;
+}  // namespace zt::reports::ui
+
+namespace zt::app {
+
+class TForm1;
+
+// The report windows over the main window, placed as report windows are: their messages, files,
+// folders and colours go through the main window's interaction and dialogs. Each deletes itself
+// when closed; the menu commands run them modally, tests show them.
+reports::ui::Tfrmstats* createRostersStatsWindow(TForm1& window);
+reports::ui::Tstandfrm* createStandingsWindow(TForm1& window);
+reports::ui::Tteamperffrm* createTeamPerformanceWindow(TForm1& window);
+
+// The main window's one "Save report file" dialog.
+const reports::ui::ReportSaveDialog& reportSaveDialog(const TForm1& window);
+
+}  // namespace zt::app

@@ -1,0 +1,171 @@
+// One page of each report opened in a real browser (headless Chromium, from file:// only): the
+// rendered document must hold the tables, rows and links the report wrote, and league text that
+// looks like markup must stay text.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <set>
+#include <sstream>
+
+#include "league/progress.h"
+#include "reports/league_index.h"
+#include "reports/report_files.h"
+#include "reports/report_names.h"
+#include "reports/rosters_pages.h"
+#include "reports/standings.h"
+#include "reports/table_writers.h"
+#include "reports/team_performance.h"
+#include "sample/sample_league.h"
+#include "support/temp_dir.h"
+
+namespace zt::reports {
+namespace {
+
+namespace fs = std::filesystem;
+
+// League text that a page would turn into an element if it were not escaped.
+constexpr std::string_view kMarkupCity = "Q&A <b>\"X\"</b>";
+constexpr std::string_view kMarkupCityInDom = "Q&amp;A &lt;b&gt;\"X\"&lt;/b&gt;";
+constexpr std::string_view kMarkupName = "O'Brien & <Co>";
+
+std::string readAll(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::size_t count(const std::string& text, const std::string& what) {
+    std::size_t n = 0;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) {
+        ++n;
+    }
+    return n;
+}
+
+std::set<std::string> hrefs(const std::string& dom) {
+    static const std::regex kHref("<a href=\"([^\"]*)\"");
+    std::set<std::string> found;
+    for (auto it = std::sregex_iterator(dom.begin(), dom.end(), kHref); it != std::sregex_iterator(); ++it) {
+        found.insert((*it)[1]);
+    }
+    return found;
+}
+
+// A link target as the browser serialises it back: escaped like page text.
+std::string asAttribute(const std::string& target) {
+    return escapeHtml(target);
+}
+
+class InBrowser : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        sample::SampleOptions options;
+        options.seed = 3;
+        options.playersPerTeam = 72;
+        options.freeAgents = 10;
+        options.years = 2;
+        options.days = 30;
+        s_league = sample::buildSampleLeague(options).league.release();
+        s_league->teams[0].record.set(tf::city, kMarkupCity);
+        s_league->teams[0].record.set(tf::completeName, std::string(kMarkupCity) + " Club");
+        for (auto& player : s_league->players) {
+            const StatHistory* history = findHistory(s_league->playerHistories, player->playerId());
+            if (player->teamIndex() == 0 && player->level() == 0 && player->get(pf::position) != 1 && history) {
+                player->set(pf::lastName, kMarkupName);
+                s_markupPlayer = player.get();
+                break;
+            }
+        }
+    }
+    static void TearDownTestSuite() { delete s_league; }
+
+    // The document Chromium builds from the page, as it serialises it.
+    std::string render(const std::string& name, const std::string& page) {
+        const fs::path file = m_dir / name;
+        writeReportFile(file, page);
+        const fs::path profile = m_dir / ("profile-" + name);
+        fs::create_directory(profile);
+        const fs::path dom = m_dir / (name + ".dom");
+        const std::string command =
+            "timeout 120 chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run "
+            "--disable-background-networking --disable-component-update --disable-sync --user-data-dir='" +
+            profile.string() + "' --dump-dom 'file://" + file.string() + "' > '" + dom.string() + "' 2> /dev/null";
+        const int status = std::system(command.c_str());
+        EXPECT_EQ(status, 0) << "chromium did not render " << file << " (scripts/install-deps installs it)";
+        return readAll(dom);
+    }
+
+    static League& league() { return *s_league; }
+
+    test::TempDir m_dir;
+    static League* s_league;
+    static PlayerRecord* s_markupPlayer;
+};
+
+League* InBrowser::s_league = nullptr;
+PlayerRecord* InBrowser::s_markupPlayer = nullptr;
+
+TEST_F(InBrowser, StandingsShowEveryRowAndLinkEveryTeamPage) {
+    const ReportTable table = standingsTable(league(), computeStandings(league()), defaultStandingsOptions());
+    const std::string dom = render("standings.html", standingsHtml(table, standingsHtmlSettings()));
+    EXPECT_EQ(count(dom, "<table"), 1u);
+    EXPECT_EQ(count(dom, "<tr>"), static_cast<std::size_t>(table.rowCount()));
+    std::set<std::string> pages;
+    for (const auto& team : league().teams) {
+        pages.insert(TeamPageName(team.record));
+    }
+    EXPECT_EQ(hrefs(dom), pages);
+    EXPECT_NE(dom.find(">" + std::string(kMarkupCityInDom) + "</a>"), std::string::npos);
+    EXPECT_EQ(dom.find("<b>\"X\"</b>"), std::string::npos);
+    EXPECT_NE(dom.find("RS = Ranking System based on RunsF/RunsA ratio"), std::string::npos);
+}
+
+TEST_F(InBrowser, TeamPagesHoldTheirTablesAndPlayerLinksInBothForms) {
+    ASSERT_NE(s_markupPlayer, nullptr);
+    const LeagueIndex index(league());
+    RostersPageSettings settings;
+    settings.options.years = "2024-2026";
+    settings.htmlTable = true;
+    const std::string tables = render("tables.html", rostersTeamPage(league(), index, settings, 0));
+    std::size_t rows = 1;  // the row of the level links' table
+    for (int level = 0; level < 4; ++level) {
+        RostersOptions options = settings.options;
+        options.level = level;
+        const RostersTables t = rostersTables(league(), index, options);
+        rows += static_cast<std::size_t>(t.batting.rowCount() + t.pitching.rowCount());
+    }
+    EXPECT_EQ(count(tables, "<table"), 9u);
+    EXPECT_EQ(count(tables, "<tr>"), rows);
+    EXPECT_TRUE(hrefs(tables).contains(asAttribute(CardFileName(*s_markupPlayer))));
+    EXPECT_TRUE(hrefs(tables).contains("#AAA"));
+    EXPECT_NE(tables.find("O'Brien &amp; &lt;Co&gt; , "), std::string::npos);
+    EXPECT_NE(tables.find(std::string(kMarkupCityInDom) + " Club Players Statistics"), std::string::npos);
+
+    settings.htmlTable = false;
+    const std::string text = render("text.html", rostersTeamPage(league(), index, settings, 0));
+    // Seven lineups and four rotations, four of them opened by a layout table of their own.
+    EXPECT_EQ(count(text, "<table"), 15u);
+    EXPECT_EQ(count(text, "<hr"), 16u);  // two rules per table of statistics
+    EXPECT_TRUE(hrefs(text).contains(asAttribute(CardFileName(*s_markupPlayer))));
+    EXPECT_TRUE(hrefs(text).contains("#LMLVSRDH"));
+    EXPECT_EQ(text.find("<co>"), std::string::npos);
+}
+
+TEST_F(InBrowser, TeamPerformanceOfAllTeamsShowsOneTablePerTeam) {
+    NoProgress progress;
+    const std::string dom =
+        render("performance.html", allTeamsPerformanceHtml(league(), teamPerformanceHtmlSettings(), "Chart", progress));
+    const auto teams = static_cast<std::size_t>(league().teamCount());
+    EXPECT_EQ(count(dom, "<table"), teams);
+    EXPECT_EQ(count(dom, "<tr>"), teams * (teams + 1));
+    EXPECT_EQ(count(dom, "<font size=\"4\">"), teams);
+    EXPECT_NE(dom.find("<td nowrap=\"\" bgcolor=\"#B4B4B4\">" + std::string(kMarkupCityInDom) + "</td>"),
+              std::string::npos);
+}
+
+}  // namespace
+}  // namespace zt::reports

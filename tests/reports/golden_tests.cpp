@@ -1,0 +1,131 @@
+// Every report and page form of ztedit-cli report, for a generated league, compared byte for
+// byte with reviewed files in tests/reports/golden. A change of output shows as a diff of those
+// files: run scripts/update-golden (ZT_UPDATE_GOLDEN=1) to write them again, then review the diff.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "cli/cli_command.h"
+#include "sample/sample_league.h"
+#include "support/league_builder.h"
+#include "support/temp_dir.h"
+
+namespace zt::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kGoldenDir = ZT_GOLDEN_DIR;
+
+// A small league (thirty teams of 72 players, three years of history) with the header and
+// footer files its net.txt names.
+class GoldenLeague {
+public:
+    GoldenLeague() {
+        sample::SampleOptions options;
+        options.seed = 7;
+        options.playersPerTeam = 72;
+        options.freeAgents = 30;
+        options.years = 3;
+        m_sea = sample::generateSampleLeague(m_dir.path(), options);
+        writeText(m_dir / "SampleSeason" / "header.txt", "<html><head><title>Sample</title></head><body>\r\n");
+        writeText(m_dir / "SampleSeason" / "footer.txt", "<p>Made with ztedit</p></body></html>\r\n");
+    }
+
+    const fs::path& sea() const { return m_sea; }
+    fs::path out(const std::string& name) const { return m_dir / name; }
+
+private:
+    TempDir m_dir;
+    fs::path m_sea;
+};
+
+const GoldenLeague& league() {
+    static const GoldenLeague kLeague;
+    return kLeague;
+}
+
+std::string contents(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+struct GoldenCase {
+    const char* file;
+    std::vector<std::string> arguments;  // after "report", the league and --out are added
+};
+
+class Golden : public testing::TestWithParam<GoldenCase> {};
+
+TEST_P(Golden, OutputMatchesTheReviewedFile) {
+    const GoldenCase& c = GetParam();
+    std::vector<std::string> args = {"report"};
+    args.push_back(c.arguments.front());
+    args.push_back(league().sea().string());
+    args.insert(args.end(), c.arguments.begin() + 1, c.arguments.end());
+    const fs::path out = league().out(c.file);
+    args.insert(args.end(), {"--out", out.string()});
+    std::ostringstream stdoutText, stderrText;
+    ASSERT_EQ(cli::runCli(args, stdoutText, stderrText), 0) << stderrText.str();
+    EXPECT_EQ(stderrText.str(), "");
+
+    const fs::path golden = kGoldenDir / c.file;
+    if (std::getenv("ZT_UPDATE_GOLDEN") != nullptr) {
+        fs::copy_file(out, golden, fs::copy_options::overwrite_existing);
+        GTEST_SKIP() << "wrote " << golden;
+    }
+    ASSERT_TRUE(fs::exists(golden)) << golden << " is missing: run scripts/update-golden";
+    // Compared as text so that a difference shows where it starts.
+    const std::string expected = contents(golden);
+    const std::string actual = contents(out);
+    if (actual != expected) {
+        std::size_t at = 0;
+        while (at < actual.size() && at < expected.size() && actual[at] == expected[at]) {
+            ++at;
+        }
+        FAIL() << c.file << " differs from its golden file at byte " << at
+               << ":\n  expected: " << expected.substr(at, 80) << "\n  actual:   " << actual.substr(at, 80);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Reports,
+    Golden,
+    testing::Values(GoldenCase{"standings.html", {"standings"}},
+                    GoldenCase{"standings_by_name_without_links.txt",
+                               {"standings", "--teams-by", "name", "--no-links", "--csv"}},
+                    GoldenCase{"rosters_team3.html", {"rosters", "--team", "3"}},
+                    GoldenCase{"rosters_team3_tables.html", {"rosters", "--team", "3", "--html-table"}},
+                    GoldenCase{"rosters_team3_years_sorted.html",
+                               {"rosters",
+                                "--team",
+                                "3",
+                                "--years",
+                                "2024-2026",
+                                "--batting-sort",
+                                "Avg",
+                                "--pitching-sort",
+                                "ERA",
+                                "--zero-games",
+                                "--no-minor-links"}},
+                    GoldenCase{"team_performance_team3.html", {"team-performance", "--team", "3"}},
+                    GoldenCase{"team_performance_team3.csv", {"team-performance", "--team", "3", "--csv"}},
+                    GoldenCase{"team_performance_all.html", {"team-performance", "--all-teams"}},
+                    GoldenCase{"team_performance_all.csv", {"team-performance", "--all-teams", "--csv"}}),
+    [](const auto& info) {
+        std::string name = info.param.file;
+        for (char& ch : name) {
+            if (ch == '.') {
+                ch = '_';
+            }
+        }
+        return name;
+    });
+
+}  // namespace
+}  // namespace zt::test
