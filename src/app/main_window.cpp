@@ -97,10 +97,16 @@ void TForm1::connectMenu() {
         close();
     });
     on(m_menu.launchGame, [this] { launchGame(); });
-    on(m_menu.freeAgents, [this] { showFreeAgents(); });
+    on(m_menu.freeAgents, [this] {
+        if (confirmPendingEdits()) {
+            showFreeAgents();
+        }
+    });
     on(m_menu.exportPool, [this] {
-        m_gridPanel->setHumanChecked(false);
-        showExportPool();
+        if (confirmPendingEdits()) {
+            m_gridPanel->setHumanChecked(false);
+            showExportPool();
+        }
     });
     const std::pair<QAction*, StoredColor EditorSettings::*> colours[] = {
         {m_menu.colorMajors, &EditorSettings::majorColor},
@@ -128,6 +134,12 @@ void TForm1::connectPanels() {
         if (m_league && !m_gridPopup->isEmpty()) {
             m_gridPopup->popup(view->viewport()->mapToGlobal(position));
         }
+    });
+    // The user's own moves to another player ask first about edits not yet applied.
+    m_gridPanel->setLeaveGuard([this] {
+        bool mayLeave = false;
+        ui::runCommand(interaction(), [&] { mayLeave = confirmPendingEdits(); });
+        return mayLeave;
     });
     connect(m_gridPanel, &ui::PlayerGridPanel::playerSelected, this, command([this](int index) {
                 onPlayerSelected(index);

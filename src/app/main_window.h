@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <memory>
+#include <string>
 
 #include "app/main_menu.h"
 #include "league/ui/command_boundary.h"
@@ -36,6 +37,9 @@ inline constexpr char kUnsavedQuestion[] = "Changes have been made. Do you want 
 inline constexpr char kOpenFilter[] = "ZT Season Files (*.sea);;Players Files (players.zt)";
 inline constexpr char kSaveAsFilter[] = "ZT Season Files (*.sea)";
 inline constexpr char kDonationPage[] = "https://ztedit.org/donate";
+
+// The question asked before edits not yet applied would be lost.
+std::string pendingEditsQuestion(const PlayerRecord& player);
 
 // The main window: owns the open league, the editor settings and the league constants, and
 // wires the menus to the commands of the core.
@@ -87,6 +91,10 @@ public:
     void fillGrid(int team, int levelFilter);
     // Shows the default team at all levels, as after an open.
     void showDefaultTeam();
+
+    // Before another player is shown over edits the user has not applied: asks whether to apply
+    // them (Yes applies, No drops them, Cancel stays). True when the caller may go on.
+    bool confirmPendingEdits();
 
     // Commands, also reached from the menus.
     void openCommand();

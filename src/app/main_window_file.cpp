@@ -13,6 +13,7 @@
 #include "league/interaction.h"
 #include "league/league.h"
 #include "league/league_io.h"
+#include "league/league_text.h"
 #include "league/ui/busy_cursor.h"
 #include "league/ui/qt_text.h"
 #include "players/player_grid.h"
@@ -21,8 +22,33 @@
 
 namespace zt::app {
 
+std::string pendingEditsQuestion(const PlayerRecord& player) {
+    return "Apply the changes made to " + leagueTextToUtf8(player.get(pf::firstName)) + " " +
+           leagueTextToUtf8(player.get(pf::lastName)) + " before going on ?";
+}
+
+bool TForm1::confirmPendingEdits() {
+    if (!m_league || !m_editor->hasPendingEdits() || m_league->currentPlayer == nullptr) {
+        return true;
+    }
+    const PlayerRecord& player = *m_league->currentPlayer;
+    switch (interaction().askYesNoCancel(pendingEditsQuestion(player))) {
+        case Answer::Yes:
+            return m_editor->applyToCurrent();  // a box that does not convert keeps the user here
+        case Answer::No:
+            m_editor->discardEdits();
+            return true;
+        case Answer::Cancel:
+            break;
+    }
+    return false;
+}
+
 bool TForm1::confirmDiscardOrSave(bool& saved) {
     saved = false;
+    if (!confirmPendingEdits()) {
+        return false;
+    }
     if (!m_league || !m_league->changed()) {
         return true;
     }
@@ -94,8 +120,13 @@ bool TForm1::openLeagueFile(const QString& selectedFile) {
     updateRecentFiles(selectedFile);
     setWindowTitle(QString::fromLatin1(kOpenCaption) + selectedFile);
 
-    m_teamMenus->build(
-        *m_league, [this](int team) { showTeam(team); }, [this](int team) { Q_EMIT transferRequested(team); });
+    m_teamMenus->build(*m_league,
+                       command([this](int team) {
+                           if (confirmPendingEdits()) {
+                               showTeam(team);
+                           }
+                       }),
+                       [this](int team) { Q_EMIT transferRequested(team); });
     Q_EMIT leagueOpened();
     showDefaultTeam();
     return true;

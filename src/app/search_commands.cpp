@@ -29,6 +29,9 @@ void launchSimpleSearch(TForm1& window, const ui::SearchPanel& panel) {
     if (league == nullptr) {
         return;
     }
+    if (!window.confirmPendingEdits()) {
+        return;
+    }
     SearchResults results = simpleSearch(*league, panel.lastNameText());
     // A name nobody has leaves the grid as it was, without a message.
     if (!results.rows.empty()) {
@@ -39,6 +42,9 @@ void launchSimpleSearch(TForm1& window, const ui::SearchPanel& panel) {
 void launchAdvancedSearch(TForm1& window, const ui::SearchPanel& panel) {
     const League* league = window.league();
     if (league == nullptr) {
+        return;
+    }
+    if (!window.confirmPendingEdits()) {
         return;
     }
     SearchResults results = runAdvancedSearch(*league, panel.criteria(), window.interaction());

@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <QTableWidget>
 #include <exception>
+#include <optional>
 
 #include "league/codes.h"
 #include "league/error.h"
@@ -153,6 +154,7 @@ void PlayerEditor::scrollPitchGrid() {
 
 void PlayerEditor::setLeague(League* league) {
     m_league = league;
+    m_shownPlayer = nullptr;
     for (QWidget* page : m_editorPages) {
         page->setEnabled(league != nullptr);
     }
@@ -180,7 +182,63 @@ void PlayerEditor::loadPlayer(const PlayerRecord& player) {
         fillTeamCombo(m_league->teamAbbrevList);
     }
     setValues(playerEditorValues(m_teams, player));
+    m_shownPlayer = &player;
     Q_EMIT playerLoaded(player);
+}
+
+bool PlayerEditor::hasPendingEdits() const {
+    if (m_league == nullptr || m_shownPlayer == nullptr || m_league->currentPlayer != m_shownPlayer) {
+        return false;
+    }
+    try {
+        return values() != playerEditorValues(m_teams, *m_shownPlayer);
+    } catch (const Error&) {
+        return true;  // a box holds what the league cannot store: certainly typed by the user
+    }
+}
+
+void PlayerEditor::discardEdits() {
+    if (hasPendingEdits()) {
+        loadPlayer(*m_shownPlayer);
+    }
+}
+
+void PlayerEditor::focusBox(const PlayerEditorValues& typed, const std::string* box) {
+    const auto show = [this](QWidget* control) {
+        for (int page = 0; page < count(); ++page) {
+            if (widget(page)->isAncestorOf(control)) {
+                setCurrentIndex(page);
+            }
+        }
+        control->setFocus(Qt::OtherFocusReason);
+    };
+    PlayerEditorValues& values = const_cast<PlayerEditorValues&>(typed);  // the bindings hand out references
+    for (const TextBinding& binding : m_texts) {
+        if (&binding.field(values) == box) {
+            show(binding.edit);
+            binding.edit->selectAll();
+            return;
+        }
+    }
+    for (std::size_t k = 0; k < m_qualityEdits.size(); ++k) {
+        if (&typed.qualities[k] == box) {
+            show(m_qualityEdits[k]);
+            m_qualityEdits[k]->selectAll();
+            return;
+        }
+    }
+    for (int row = 0; row < kPitchGridRows; ++row) {
+        for (int column = 0; column < kPitchGridColumns; ++column) {
+            if (&typed.pitchGrid[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] == box) {
+                QTableWidget* grid = m_pit->pitchgrid;
+                m_pit->cbvs->setCurrentIndex(row < pf::kPitchSlots ? 0 : 1);
+                show(grid);
+                grid->setCurrentCell(row, column);
+                grid->editItem(grid->item(row, column));
+                return;
+            }
+        }
+    }
 }
 
 void PlayerEditor::showPitches(const PlayerRecord& player) {
@@ -201,9 +259,21 @@ bool PlayerEditor::applyToCurrent() {
     }
     PlayerRecord* player = m_league->currentPlayer;
     bool applied = false;
+    std::optional<PlayerEditorValues> typed;
+    const std::string* failedBox = nullptr;
     runCommand(interaction(), [&] {
-        applied = applyPlayerEditorValues(*m_league, *player, values(), interaction()) == ApplyOutcome::Applied;
+        typed = values();
+        try {
+            applied = applyPlayerEditorValues(*m_league, *player, *typed, interaction()) == ApplyOutcome::Applied;
+        } catch (const BoxConversionError& e) {
+            failedBox = e.box();
+            throw;
+        }
     });
+    if (failedBox != nullptr) {
+        // After the message: the user corrects the box that failed, its text selected.
+        focusBox(*typed, failedBox);
+    }
     if (!applied) {
         return false;
     }

@@ -57,6 +57,12 @@ public:
     // change them while other boxes may hold edits not yet applied.
     void showRoleAndSecondPosition(const PlayerRecord& player);
 
+    // Whether the boxes hold edits not yet applied to the player on display (he is the current
+    // player). Another player must not be shown over them without asking.
+    bool hasPendingEdits() const;
+    // Shows the player on display again as stored, dropping the edits.
+    void discardEdits();
+
     // APPLY: stores the controls into the league's current player. A box that does not hold a
     // number is reported as a warning and changes nothing. Returns whether the player was stored.
     bool applyToCurrent();
@@ -106,6 +112,8 @@ private:
     void fillTeamCombo(const std::vector<TeamListEntry>& teams);
     void scrollPitchGrid();
     void setPitchValues(const PlayerEditorValues& values);
+    // Puts the focus in the control of that box (a string within `typed`) and selects its text.
+    void focusBox(const PlayerEditorValues& typed, const std::string* box);
     Interaction& interaction();
 
     std::unique_ptr<Ui::GenPage> m_gen;
@@ -125,7 +133,8 @@ private:
     std::vector<QLineEdit*> m_qualityEdits;
 
     League* m_league = nullptr;
-    std::vector<TeamListEntry> m_teams;  // what the team combo lists, in its order
+    const PlayerRecord* m_shownPlayer = nullptr;  // whose values the boxes were loaded from
+    std::vector<TeamListEntry> m_teams;           // what the team combo lists, in its order
     Interaction* m_interaction = nullptr;
     std::unique_ptr<QtInteraction> m_ownInteraction;
 };

@@ -65,6 +65,11 @@ PlayerGridPanel::PlayerGridPanel(QWidget* parent) : QWidget(parent) {
     });
     // Only a choice of the user asks for a refill; setting the item from code does not.
     connect(m_rosterFilter, &QComboBox::activated, this, [this](int index) {
+        if (index != m_filterItem && m_mayLeave && !m_mayLeave()) {
+            m_rosterFilter->setCurrentIndex(m_filterItem);  // the user stays with what is shown
+            return;
+        }
+        m_filterItem = index;
         Q_EMIT levelFilterChanged(rosterFilterLevel(index));
     });
     connect(m_humanBox, &QCheckBox::clicked, this, &PlayerGridPanel::humanBoxToggled);
@@ -140,6 +145,7 @@ void PlayerGridPanel::fillTeam(int team, int levelFilter) {
     const int item = rosterFilterIndex(levelFilter);
     if (item >= 0) {
         m_rosterFilter->setCurrentIndex(item);
+        m_filterItem = item;
     }
     showRows(std::move(content.rows), true);
 }
@@ -243,7 +249,13 @@ int PlayerGridPanel::levelFilter() const {
 void PlayerGridPanel::setLevelFilterIndex(int index) {
     if (index >= 0 && index < m_rosterFilter->count()) {
         m_rosterFilter->setCurrentIndex(index);
+        m_filterItem = index;
     }
+}
+
+void PlayerGridPanel::setLeaveGuard(std::function<bool()> mayLeave) {
+    m_mayLeave = mayLeave;
+    m_view->setLeaveRowGuard(std::move(mayLeave));
 }
 
 void PlayerGridPanel::setHumanChecked(bool checked) {

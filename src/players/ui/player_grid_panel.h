@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 #include "players/player_grid.h"
@@ -80,6 +81,10 @@ public:
     void setHumanChecked(bool checked);
     bool isHumanChecked() const;
 
+    // Asked before the user's own row change or roster filter choice shows another player;
+    // false leaves the grid as it is.
+    void setLeaveGuard(std::function<bool()> mayLeave);
+
     PlayerGridView* view() const { return m_view; }
     PlayerGridModel* model() const { return m_model; }
 
@@ -101,6 +106,9 @@ private:
     const EditorSettings* m_settings = nullptr;
     int m_shownTeam = -1;
     bool m_searchMode = false;
+
+    std::function<bool()> m_mayLeave;
+    int m_filterItem = 0;  // the roster filter item the grid shows
 
     QLabel* m_teamLabel = nullptr;
     QLabel* m_countLabel = nullptr;

@@ -94,8 +94,25 @@ void PlayerGridView::showSortIndicator(bool shown) {
     }
 }
 
+bool PlayerGridView::mayLeaveFor(std::optional<int> row) {
+    if (!m_mayLeaveRow || (row && (*row < 0 || *row == currentRow()))) {
+        return true;
+    }
+    return m_mayLeaveRow();
+}
+
+void PlayerGridView::setLeaveRowGuard(std::function<bool()> mayLeave) {
+    m_mayLeaveRow = std::move(mayLeave);
+}
+
+void PlayerGridView::keyboardSearch(const QString& search) {
+    if (mayLeaveFor(std::nullopt)) {
+        QTableView::keyboardSearch(search);
+    }
+}
+
 void PlayerGridView::headerClicked(int section) {
-    if (m_model == nullptr || !isEnabled()) {
+    if (m_model == nullptr || !isEnabled() || !mayLeaveFor(std::nullopt)) {
         return;
     }
     const SortOrder order =
@@ -181,9 +198,25 @@ void PlayerGridView::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (key == Qt::Key_Up || key == Qt::Key_Down) {
-        moveCurrentRow(key == Qt::Key_Up ? -1 : 1);
+        const int step = key == Qt::Key_Up ? -1 : 1;
+        const int target = currentRow() + step;
+        if (m_model != nullptr && target >= 0 && target < m_model->rowCount() && !mayLeaveFor(target)) {
+            event->accept();
+            return;
+        }
+        moveCurrentRow(step);
         event->accept();
         return;
+    }
+    static const std::pair<int, CursorAction> kMoves[] = {{Qt::Key_PageUp, MovePageUp},
+                                                          {Qt::Key_PageDown, MovePageDown},
+                                                          {Qt::Key_Home, MoveHome},
+                                                          {Qt::Key_End, MoveEnd}};
+    for (const auto& [movingKey, action] : kMoves) {
+        if (key == movingKey && !mayLeaveFor(moveCursor(action, event->modifiers()).row())) {
+            event->accept();
+            return;
+        }
     }
     QTableView::keyPressEvent(event);
 }
@@ -192,6 +225,10 @@ void PlayerGridView::mousePressEvent(QMouseEvent* event) {
     // With several rows selected a right click leaves them, so a pop-up command can act on
     // all of them; with one or none it makes the clicked row current first.
     if (event->button() == Qt::RightButton && selectionModel() != nullptr && selectedRowNumbers().size() > 1) {
+        event->accept();
+        return;
+    }
+    if (!mayLeaveFor(indexAt(event->position().toPoint()).row())) {
         event->accept();
         return;
     }

@@ -55,6 +55,9 @@ public:
     static std::optional<int> draggedPlayerIndex(const QMimeData* data);
     // Which dragged players may not pass over the grid; none without a test.
     void setDragRefusal(std::function<bool(int playerIndex)> refuses);
+    // Asked before the user's own click, key or header click makes another row current; false
+    // leaves the current row as it is. Rows the program selects are not asked about.
+    void setLeaveRowGuard(std::function<bool()> mayLeave);
 
 Q_SIGNALS:
     // A data row became the current row, by the user or by the program.
@@ -75,7 +78,12 @@ protected:
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
+    void keyboardSearch(const QString& search) override;
+
 private:
+    // Whether the user may move to `row`: always to no row (-1), to the current row or without a
+    // guard; an unknown target (nullopt: a sort, a keyboard search) asks the guard.
+    bool mayLeaveFor(std::optional<int> row);
     void headerClicked(int section);
     void moveCurrentRow(int step);
     void startPlayerDrag();
@@ -88,6 +96,7 @@ private:
     QPoint m_pressPosition;
     bool m_dragArmed = false;
     std::function<bool(int)> m_dragRefusal;
+    std::function<bool()> m_mayLeaveRow;
 };
 
 }  // namespace zt::ui
