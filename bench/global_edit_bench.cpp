@@ -21,7 +21,7 @@ using zt::globaledit::Mode;
 // Answers nothing and keeps nothing: the runs of the benchmark ask no question.
 class SilentInteraction final : public zt::Interaction {
 public:
-    bool askYesNo(const std::string&) override { return false; }
+    bool askYesNo(const std::string&, zt::DefaultButton) override { return false; }
     zt::Answer askYesNoCancel(const std::string&) override { return zt::Answer::Cancel; }
     void information(const std::string&) override {}
     void warning(const std::string&) override {}

@@ -17,7 +17,7 @@ namespace {
 // Accepts every injured player, so no iteration stops on a question.
 class AcceptAll final : public zt::Interaction {
 public:
-    bool askYesNo(const std::string&) override { return true; }
+    bool askYesNo(const std::string&, zt::DefaultButton) override { return true; }
     zt::Answer askYesNoCancel(const std::string&) override { return zt::Answer::Yes; }
     void information(const std::string&) override {}
     void warning(const std::string&) override {}

@@ -1,13 +1,17 @@
 #include "app/main_window.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QMenu>
+#include <QScrollArea>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
 #include "app/app_dialogs.h"
 #include "app/command_modules.h"
+#include "app/folder_memory.h"
 #include "app/team_menus.h"
 #include "league/league.h"
 #include "league/ui/qt_interaction.h"
@@ -20,7 +24,10 @@ namespace zt::app {
 TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent),
       m_ownInteraction(std::make_unique<ui::QtInteraction>(this)),
-      m_ownDialogs(std::make_unique<QtAppDialogs>()) {
+      m_ownDialogs(std::make_unique<QtAppDialogs>()),
+      m_folderMemory(std::make_unique<FolderMemory>(
+          [this]() -> AppDialogs& { return *m_dialogs; },
+          [this] { return m_league ? QFileInfo(m_selectedFile).absolutePath() : QString(); })) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromLatin1(kStartCaption));
     m_interaction = m_ownInteraction.get();
@@ -63,20 +70,28 @@ Interaction& TForm1::interaction() const {
     return *m_interaction;
 }
 AppDialogs& TForm1::dialogs() const {
-    return *m_dialogs;
+    return *m_folderMemory;
 }
 
 void TForm1::buildLayout() {
+    statusBar()->setObjectName(QStringLiteral("statusbar"));
     m_splitter = new QSplitter(Qt::Horizontal, this);
     m_gridPanel = new ui::PlayerGridPanel(m_splitter);
-    m_rightHalf = new QWidget(m_splitter);
+    // The right half scrolls rather than grows: with the search panel over the editor it is
+    // taller than a small screen, and a window taller than the screen cannot be used.
+    auto* rightScroll = new QScrollArea(m_splitter);
+    rightScroll->setObjectName(QStringLiteral("rightscroll"));
+    rightScroll->setWidgetResizable(true);
+    rightScroll->setFrameShape(QFrame::NoFrame);
+    m_rightHalf = new QWidget;
     auto* rightLayout = new QVBoxLayout(m_rightHalf);
     rightLayout->setContentsMargins(0, 0, 0, 0);
     m_editor = new ui::PlayerEditor(m_rightHalf);
     m_editor->setInteraction(m_interaction);
     rightLayout->addWidget(m_editor, 1);
+    rightScroll->setWidget(m_rightHalf);
     m_splitter->addWidget(m_gridPanel);
-    m_splitter->addWidget(m_rightHalf);
+    m_splitter->addWidget(rightScroll);
     m_splitter->setStretchFactor(0, 1);
     m_splitter->setStretchFactor(1, 1);
     setCentralWidget(m_splitter);

@@ -92,6 +92,9 @@ public:
     // Shows the default team at all levels, as after an open.
     void showDefaultTeam();
 
+    // Says in the status bar what just happened (UTF-8, like every message). Never a box.
+    void showStatus(const std::string& message);
+
     // Before another player is shown over edits the user has not applied: asks whether to apply
     // them (Yes applies, No drops them, Cancel stays). True when the caller may go on.
     bool confirmPendingEdits();
@@ -166,6 +169,7 @@ private:
 
     std::unique_ptr<ui::QtInteraction> m_ownInteraction;
     std::unique_ptr<AppDialogs> m_ownDialogs;
+    std::unique_ptr<AppDialogs> m_folderMemory;  // what dialogs() hands out, over m_dialogs
     Interaction* m_interaction = nullptr;
     AppDialogs* m_dialogs = nullptr;
 };

@@ -159,6 +159,7 @@ bool TForm1::saveCommand() {
         m_editor->loadPlayer(*m_league->currentPlayer);
     }
     updateRecentFiles(m_selectedFile);
+    showStatus("Saved " + ui::toPath(m_selectedFile));
     return true;
 }
 
@@ -178,6 +179,7 @@ void TForm1::saveAsCommand() {
     m_selectedFile = file;
     setWindowTitle(QString::fromLatin1(kStartCaption) + file);
     updateRecentFiles(file);
+    showStatus("Saved " + ui::toPath(file));
 }
 
 void TForm1::updateRecentFiles(const QString& path) {

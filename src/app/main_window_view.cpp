@@ -2,6 +2,7 @@
 // and the display options.
 #include <QAction>
 #include <QMenu>
+#include <QStatusBar>
 
 #include "app/app_dialogs.h"
 #include "app/main_window.h"
@@ -13,6 +14,10 @@
 #include "players/ui/player_grid_panel.h"
 
 namespace zt::app {
+
+void TForm1::showStatus(const std::string& message) {
+    statusBar()->showMessage(ui::fromMessage(message));
+}
 
 void TForm1::fillGrid(int team, int levelFilter) {
     m_gridPanel->fillTeam(team, levelFilter);

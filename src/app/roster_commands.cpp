@@ -23,6 +23,7 @@
 #include "rosters/lineup_check.h"
 #include "rosters/player_creation.h"
 #include "rosters/roster_rules.h"
+#include "rosters/roster_status.h"
 #include "rosters/team_commands.h"
 #include "rosters/transfers.h"
 #include "rosters/ui/lineup_page.h"
@@ -186,6 +187,9 @@ void RosterCommands::connectWindow() {
             m_window.command([this](PlayerRecord* player) { playerApplied(player); }));
     connect(m_page, &ui::LineupPage::lineupsChecked, this, m_window.command([this] { reselectCurrent(); }));
     connect(m_page, &ui::LineupPage::playersEdited, this, m_window.command([this] { showEditedRoles(); }));
+    connect(m_page, &ui::LineupPage::dropRefused, this, [this](const QString& why) {
+        m_window.showStatus(why.toStdString());
+    });
 
     // An injured player is stopped while dragged over the grid; the message waits until the
     // drag has ended.
@@ -283,6 +287,12 @@ void RosterCommands::moveTo(int level) {
             return;
         }
         moveToLevel(league, selection, level, interaction());
+        m_window.showStatus(moveStatus(static_cast<int>(selection.size()), level));
+        // Under a level filter the moved players no longer belong in the list: list it again.
+        if (grid()->levelFilter() != kAllLevels && !grid()->inSearchMode() && !grid()->showsExportPool()) {
+            m_window.fillGrid(grid()->shownTeam(), grid()->levelFilter());
+            return;
+        }
         refreshRows(selection);
         reselectCurrent();
         if (league.currentPlayer != nullptr && league.currentPlayer->teamIndex() < kFirstNonTeamView) {
@@ -298,6 +308,7 @@ void RosterCommands::transfer(int destination) {
             return;
         }
         const TransferResult result = transferPlayers(league, selection, destination, interaction());
+        m_window.showStatus(transferStatus(league, result, destination));
         if (result.lastOldTeam >= 0) {
             redisplay(result.lastOldTeam);
         }

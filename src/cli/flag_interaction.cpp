@@ -6,7 +6,7 @@
 
 namespace zt::cli {
 
-bool FlagInteraction::askYesNo(const std::string& question) {
+bool FlagInteraction::askYesNo(const std::string& question, DefaultButton) {
     if (!m_answer) {
         throw Error("The command asks \"" + question + "\": answer with --yes or --no. Nothing was changed.");
     }

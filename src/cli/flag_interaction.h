@@ -15,7 +15,7 @@ class FlagInteraction final : public Interaction {
 public:
     FlagInteraction(std::optional<bool> answer, std::ostream& out) : m_answer(answer), m_out(out) {}
 
-    bool askYesNo(const std::string& question) override;
+    bool askYesNo(const std::string& question, DefaultButton defaultButton = DefaultButton::Yes) override;
     Answer askYesNoCancel(const std::string& question) override;
     void information(const std::string& message) override;
     void warning(const std::string& message) override;

@@ -31,7 +31,7 @@ public:
         int times = 1;
     };
 
-    bool askYesNo(const std::string&) override { return false; }
+    bool askYesNo(const std::string&, DefaultButton) override { return false; }
     Answer askYesNoCancel(const std::string&) override { return Answer::Cancel; }
     void information(const std::string& message) override { add(message); }
     void warning(const std::string& message) override { add(message); }

@@ -18,20 +18,22 @@ inline constexpr StoredColor kRed = 0x0000FF;     // players created since the l
 
 // The editor's own settings, read at start and written at exit under the value names below.
 struct EditorSettings {
-    RecentFiles recentFiles;                      // "File1" to "File3"
-    std::string dataPath;                         // "Path": where constants.ini and the other data files live
-    std::string gamePath;                         // "GamePath": the game's install folder, empty when unknown
-    std::int32_t batSort = 0;                     // "bsort"
-    std::int32_t pitchSort = 0;                   // "psort"
-    bool showHidden = true;                       // "ShowHidden"
-    StoredColor dlColor = 0x808080;               // "dlcol"
+    RecentFiles recentFiles;     // "File1" to "File3"
+    std::string dataPath;        // "Path": where constants.ini and the other data files live
+    std::string gamePath;        // "GamePath": the game's install folder, empty when unknown
+    std::int32_t batSort = 0;    // "bsort"
+    std::int32_t pitchSort = 0;  // "psort"
+    bool showHidden = true;      // "ShowHidden"
+    // The default colours keep a contrast of at least 4.5:1 (what readers with weaker sight
+    // need) against both grid backgrounds and the light page behind the lineup slots.
+    StoredColor dlColor = 0x606060;               // "dlcol": dark grey
     StoredColor majorColor = kBlack;              // "majcol"
-    StoredColor aaaColor = 0x800000;              // "aaacol"
-    StoredColor aaColor = 0x008000;               // "aacol"
-    StoredColor aColor = 0x808000;                // "acol"
+    StoredColor aaaColor = 0x800000;              // "aaacol": navy
+    StoredColor aaColor = 0x006E00;               // "aacol": dark green
+    StoredColor aColor = 0x646400;                // "acol": dark teal
     StoredColor rosterColor = 0xFFFFFF;           // "rostercol"
     StoredColor nonRosterColor = 0xE0E0E0;        // "nonrostercol"
-    StoredColor emptyColor = 0x80FFFF;            // "emptycol"
+    StoredColor emptyColor = 0x0000B0;            // "emptycol": dark red
     StoredColor leadersHeaderColor = 0xC0C0C0;    // "leadersH"
     StoredColor leadersRowColor = 0xFFFFFF;       // "leadersR"
     int defaultTeam = kFreeAgentTeam;             // "DefaultTeam"

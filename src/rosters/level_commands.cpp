@@ -35,7 +35,7 @@ bool swapLevels(League& league, int team, int level, Interaction& interaction) {
     if (question.empty() || !league.isTeam(team)) {
         return false;
     }
-    if (!interaction.askYesNo(std::string(question))) {
+    if (!interaction.askYesNo(std::string(question), DefaultButton::No)) {
         return false;
     }
     league.markChanged();

@@ -61,7 +61,8 @@ DeleteResult deletePlayer(League& league, int playerIndex, Interaction& interact
     }
     const PlayerRecord& player = *league.players[static_cast<std::size_t>(playerIndex)];
     if (!interaction.askYesNo("Are you sure you want to delete " + leagueTextToUtf8(player.get(pf::firstName)) + " " +
-                              leagueTextToUtf8(player.get(pf::lastName)) + " ?")) {
+                                  leagueTextToUtf8(player.get(pf::lastName)) + " ?",
+                              DefaultButton::No)) {
         return result;
     }
     result.team = league.removePlayer(static_cast<std::size_t>(playerIndex));
@@ -71,7 +72,7 @@ DeleteResult deletePlayer(League& league, int playerIndex, Interaction& interact
 }
 
 int deleteAllInGrid(League& league, std::span<const int> playerIndexes, Interaction& interaction) {
-    if (!interaction.askYesNo("Are you sure you want to delete ALL the players in the grid ?")) {
+    if (!interaction.askYesNo("Are you sure you want to delete ALL the players in the grid ?", DefaultButton::No)) {
         return 0;
     }
     std::vector<int> indexes(playerIndexes.begin(), playerIndexes.end());

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include "map_settings_store.h"
 
 namespace zt::test {
@@ -140,6 +143,46 @@ TEST(EditorSettings, GameDirectoryPrefersTheEnvironmentAndEndsWithASeparator) {
     EXPECT_EQ(gameDirectory(settings, "/opt/zt/"), "/opt/zt/");
     settings.gamePath.clear();
     EXPECT_EQ(gameDirectory(settings, nullptr), "");
+}
+
+}  // namespace
+}  // namespace zt::test
+
+namespace zt::test {
+namespace {
+
+// Relative luminance and contrast ratio as accessibility guidelines define them.
+double luminance(StoredColor color) {
+    const auto channel = [](unsigned value) {
+        const double c = value / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(color & 0xFF) + 0.7152 * channel((color >> 8) & 0xFF) + 0.0722 * channel(color >> 16);
+}
+
+double contrast(StoredColor a, StoredColor b) {
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+TEST(EditorSettings, DefaultColoursAreReadableOnTheirBackgrounds) {
+    const EditorSettings d;
+    constexpr StoredColor kPageBackground = 0xEFEFEF;  // the light page behind the lineup slots
+    const std::pair<const char*, StoredColor> texts[] = {{"dlcol", d.dlColor},
+                                                         {"majcol", d.majorColor},
+                                                         {"aaacol", d.aaaColor},
+                                                         {"aacol", d.aaColor},
+                                                         {"acol", d.aColor},
+                                                         {"emptycol", d.emptyColor}};
+    for (const auto& [name, text] : texts) {
+        for (const StoredColor background : {d.rosterColor, d.nonRosterColor, kPageBackground}) {
+            EXPECT_GE(contrast(text, background), 4.5) << name << " on " << std::hex << background;
+        }
+    }
+    for (const StoredColor background : {d.leadersHeaderColor, d.leadersRowColor}) {
+        EXPECT_GE(contrast(kBlack, background), 4.5) << std::hex << background;
+    }
 }
 
 }  // namespace

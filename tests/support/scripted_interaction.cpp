@@ -19,8 +19,9 @@ T next(std::deque<T>& script, const std::string& question, T fallback) {
 }
 }  // namespace
 
-bool ScriptedInteraction::askYesNo(const std::string& question) {
+bool ScriptedInteraction::askYesNo(const std::string& question, DefaultButton defaultButton) {
     m_shown.push_back({Shown::Kind::YesNo, question});
+    m_yesNoDefaults.push_back(defaultButton);
     if (m_failure) {
         const std::string what = *m_failure;
         m_failure.reset();

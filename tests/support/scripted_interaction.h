@@ -24,7 +24,7 @@ public:
     // The next yes/no question throws std::runtime_error(what): a fault deep inside a command.
     void failNextQuestion(std::string what) { m_failure = std::move(what); }
 
-    bool askYesNo(const std::string& question) override;
+    bool askYesNo(const std::string& question, DefaultButton defaultButton = DefaultButton::Yes) override;
     Answer askYesNoCancel(const std::string& question) override;
     void information(const std::string& message) override;
     void warning(const std::string& message) override;
@@ -33,6 +33,8 @@ public:
                                           const std::string& initialText) override;
 
     const std::vector<Shown>& shown() const { return m_shown; }
+    // The default button of each yes/no question asked, in order.
+    const std::vector<DefaultButton>& yesNoDefaults() const { return m_yesNoDefaults; }
     // The texts shown, in order, whatever their kind.
     std::vector<std::string> texts() const;
     bool scriptExhausted() const { return m_yesNo.empty() && m_yesNoCancel.empty() && m_prompts.empty(); }
@@ -42,6 +44,7 @@ private:
     std::deque<Answer> m_yesNoCancel;
     std::deque<std::optional<std::string>> m_prompts;
     std::vector<Shown> m_shown;
+    std::vector<DefaultButton> m_yesNoDefaults;
     std::optional<std::string> m_failure;
 };
 

@@ -199,7 +199,7 @@ TEST_F(ReportWindowTest, RostersPagesFromTheWindowEqualTheCommandLinesPages) {
     fs::create_directory(folder);
     m_dialogs.setNextFileName(q(folder));
     click(stats, "btallteams");
-    EXPECT_EQ(m_dialogs.lastDirectory, q(m_sea.parent_path()));
+    EXPECT_EQ(m_dialogs.lastDirectory, q(page.parent_path()));  // where the last file was saved
     const fs::path cliFolder = m_dir / "cli-all";
     cli({"rosters", "--all-teams", "--years", "2024-2026", "--pitching-sort", "ERA", "--html-table"}, cliFolder);
     for (const auto& team : m_window->league()->teams) {

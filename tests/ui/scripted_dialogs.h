@@ -23,11 +23,12 @@ public:
     }
     QString saveFileName(QWidget*,
                          const QString& caption,
-                         const QString&,
+                         const QString& directory,
                          const QString& filter,
                          const QString& suffix,
                          ExistingFile existing = ExistingFile::AskToReplace) override {
         lastCaption = caption;
+        lastDirectory = directory;
         lastFilter = filter;
         lastSuffix = suffix;
         lastExistingFile = existing;

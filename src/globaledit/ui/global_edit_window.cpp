@@ -3,6 +3,7 @@
 #include <QEvent>
 
 #include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <random>
@@ -55,8 +56,25 @@ Tglobalfrm::Tglobalfrm(
         button->setAutoDefault(false);
     }
     fillLists();
+    showCurrentTeam();
     connectControls();
     updateEnabling();
+}
+
+void Tglobalfrm::showCurrentTeam() {
+    // Beside "Team": which team "Current Team" stands for, so nobody edits the wrong club.
+    auto* label = new QLabel(this);
+    label->setObjectName(QStringLiteral("lblcurrentteam"));
+    QString team;
+    if (const Team* current = m_league.findTeam(m_context.currentTeam)) {
+        team = zt::ui::fromLeagueText(current->record.get(tf::city));
+    } else if (m_context.currentTeam == kFreeAgentTeam) {
+        team = QStringLiteral("Free Agents");
+    }
+    label->setText(team.isEmpty() ? QString() : QStringLiteral("Current Team: ") + team);
+    label->setAccessibleName(QStringLiteral("Current team"));
+    m_ui->cbedteam->setToolTip(label->text());
+    m_ui->selectionLayout->addWidget(label, 1, 4, 1, 3);
 }
 
 Tglobalfrm::~Tglobalfrm() = default;

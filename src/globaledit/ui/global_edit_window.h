@@ -58,6 +58,7 @@ protected:
 
 private:
     void fillLists();
+    void showCurrentTeam();
     void connectControls();
     void updateEnabling();
     void resetLevelRange();

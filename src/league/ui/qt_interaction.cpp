@@ -15,8 +15,10 @@ QString caption() {
 }
 }  // namespace
 
-bool QtInteraction::askYesNo(const std::string& question) {
-    return QMessageBox::question(m_parent, caption(), fromMessage(question), QMessageBox::Yes | QMessageBox::No) ==
+bool QtInteraction::askYesNo(const std::string& question, DefaultButton defaultButton) {
+    const auto enterChooses = defaultButton == DefaultButton::No ? QMessageBox::No : QMessageBox::Yes;
+    return QMessageBox::question(
+               m_parent, caption(), fromMessage(question), QMessageBox::Yes | QMessageBox::No, enterChooses) ==
            QMessageBox::Yes;
 }
 

@@ -12,7 +12,7 @@ class QtInteraction final : public Interaction {
 public:
     explicit QtInteraction(QWidget* parent) : m_parent(parent) {}
 
-    bool askYesNo(const std::string& question) override;
+    bool askYesNo(const std::string& question, DefaultButton defaultButton = DefaultButton::Yes) override;
     Answer askYesNoCancel(const std::string& question) override;
     void information(const std::string& message) override;
     void warning(const std::string& message) override;

@@ -38,6 +38,7 @@ SearchPanel::SearchPanel(QWidget* parent) : QFrame(parent), m_ui(std::make_uniqu
     connect(m_ui->btnsimplesearch, &QPushButton::clicked, this, &SearchPanel::simpleSearchRequested);
     connect(m_ui->editsearchname, &QLineEdit::returnPressed, this, &SearchPanel::simpleSearchRequested);
     connect(m_ui->btnadvancedsearch, &QPushButton::clicked, this, &SearchPanel::advancedSearchRequested);
+    connect(m_ui->editsearchvalue, &QLineEdit::returnPressed, this, &SearchPanel::advancedSearchRequested);
     connect(m_ui->btnclosesearch, &QPushButton::clicked, this, &QWidget::hide);
 }
 

@@ -15,6 +15,7 @@
 #include "players/ui/player_grid_view.h"
 #include "rosters/lineup_check.h"
 #include "rosters/lineup_view.h"
+#include "rosters/roster_status.h"
 #include "rosters/ui/slot_panel.h"
 #include "ui_lineup_page.h"
 
@@ -36,7 +37,16 @@ LineupPage::LineupPage(QWidget* parent) : QWidget(parent), m_ui(std::make_unique
     m_rotationPanels = {m_ui->rot1, m_ui->rot2, m_ui->rot3, m_ui->rot4, m_ui->rot5};
     m_closerPanel = m_ui->closerpanel;
 
-    const auto accepts = [this](const SlotPanel& target, const QMimeData& data) { return acceptsDrop(target, data); };
+    const auto accepts = [this](const SlotPanel& target, const QMimeData& data) {
+        const bool accepted = acceptsDrop(target, data);
+        const PlayerRecord* player = accepted || m_league == nullptr ? nullptr : gridPlayer(data);
+        if (player != nullptr && m_team >= 0) {
+            if (const auto why = gridDropRefusal(*m_league, *player, m_team, shownLevel())) {
+                Q_EMIT dropRefused(fromMessage(*why));
+            }
+        }
+        return accepted;
+    };
     // Drops, clears and position choices are commands: a failure is shown, never thrown into Qt.
     const auto interactionSource = [this]() -> Interaction& { return interaction(); };
     const auto drops = [this](SlotPanel& target, const QMimeData& data) {

@@ -57,6 +57,8 @@ public:
     LineupKind shownKind() const;
 
 Q_SIGNALS:
+    // A player dragged from the grid cannot go here: why, for the status bar.
+    void dropRefused(const QString& reason);
     // "Check" ran for the team; the window re-selects the current player.
     void lineupsChecked(int team);
     // A drop or a position change changed players' roles or positions; the editor shows the
