@@ -13,6 +13,7 @@
 #include "app/qsettings_store.h"
 #include "league/interaction.h"
 #include "league/ui/qt_text.h"
+#include "league/ui/title_width.h"
 #include "players/ui/player_editor.h"
 
 namespace zt::app {
@@ -82,6 +83,7 @@ void TForm1::showAbout() {
     layout->addWidget(title);
     layout->addWidget(version);
     layout->addWidget(ok);
+    ui::fitTitle(*box);
     box->open();
 }
 

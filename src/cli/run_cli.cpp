@@ -1,4 +1,5 @@
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <exception>
 #include <ostream>
 
@@ -13,6 +14,21 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     auto commands = makeCommands();
     for (const auto& command : commands) {
         command->configure(app);
+    }
+
+    // An unknown first word is a command the user misremembered: say so and list the real ones,
+    // also when --help follows it (the general help would hide the mistake).
+    if (!args.empty() && !args.front().empty() && args.front().front() != '-') {
+        const auto subcommands = app.get_subcommands([](const CLI::App*) { return true; });
+        const bool known = std::any_of(
+            subcommands.begin(), subcommands.end(), [&](const CLI::App* c) { return c->get_name() == args.front(); });
+        if (!known) {
+            err << "unknown command '" << args.front() << "'\nCommands:\n";
+            for (const CLI::App* c : subcommands) {
+                err << "  " << c->get_name() << "  " << c->get_description() << '\n';
+            }
+            return 2;
+        }
     }
 
     std::vector<const char*> argv{"ztedit-cli"};

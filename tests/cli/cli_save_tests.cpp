@@ -154,3 +154,21 @@ INSTANTIATE_TEST_SUITE_P(
 
 }  // namespace
 }  // namespace zt::test
+
+namespace zt::test {
+namespace {
+
+TEST(CliUsage, AnUnknownCommandIsNamedAndTheCommandsListedEvenWithHelp) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"frobnicate"}, std::vector<std::string>{"frobnicate", "--help"}}) {
+        const CliRun run = runTool(args);
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_TRUE(run.out.empty());
+        EXPECT_TRUE(run.err.starts_with("unknown command 'frobnicate'\nCommands:\n")) << run.err;
+        EXPECT_NE(run.err.find("  save-as  "), std::string::npos) << run.err;
+    }
+    EXPECT_EQ(runTool({"info", "--help"}).exitCode, 0);  // help of a real command
+}
+
+}  // namespace
+}  // namespace zt::test

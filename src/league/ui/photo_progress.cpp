@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "league/ui/qt_text.h"
+#include "league/ui/title_width.h"
 
 namespace zt::ui {
 
@@ -28,6 +29,7 @@ Tphotoprogress::Tphotoprogress(QWidget* parent) : QDialog(parent) {
 Tphotoprogress::~Tphotoprogress() = default;
 
 void Tphotoprogress::showCentredOn(QWidget* other) {
+    fitTitle(*this);
     adjustSize();
     if (other != nullptr) {
         const QPoint centre = other->mapToGlobal(other->rect().center());

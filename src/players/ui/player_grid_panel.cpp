@@ -30,6 +30,7 @@ PlayerGridPanel::PlayerGridPanel(QWidget* parent) : QWidget(parent) {
     m_humanBox = new QCheckBox(this);
     m_humanBox->setObjectName(QStringLiteral("humanbox"));
     m_humanBox->setToolTip(QStringLiteral("Human Controlled"));
+    m_humanBox->setAccessibleName(QStringLiteral("Human Controlled"));
 
     m_rosterFilter = new QComboBox(this);
     m_rosterFilter->setObjectName(QStringLiteral("rosterfilter"));
@@ -39,6 +40,10 @@ PlayerGridPanel::PlayerGridPanel(QWidget* parent) : QWidget(parent) {
 
     m_countLabel = new QLabel(QStringLiteral("0"), this);
     m_countLabel->setObjectName(QStringLiteral("lblcount"));
+    m_countLabel->setToolTip(QStringLiteral("Players listed"));
+    m_countLabel->setAccessibleName(QStringLiteral("Players listed"));
+    m_rosterFilter->setToolTip(QStringLiteral("Level shown"));
+    m_rosterFilter->setAccessibleName(QStringLiteral("Level shown"));
 
     m_model = new PlayerGridModel(this);
     m_view = new PlayerGridView(this);

@@ -11,6 +11,7 @@
 #include "league/interaction.h"
 #include "league/numbers.h"
 #include "league/ui/command_boundary.h"
+#include "league/ui/title_width.h"
 #include "ui_constants_window.h"
 
 namespace zt::ui {
@@ -35,6 +36,7 @@ ConstantsWindow::ConstantsWindow(LeagueConstants& constants, Interaction& intera
       m_constants(constants),
       m_interaction(interaction) {
     m_ui->setupUi(this);
+    fitTitle(*this);
     const auto shownThrough = [this]() -> Interaction& { return m_interaction; };
     connect(m_ui->btapply, &QPushButton::clicked, this, commandSlot(shownThrough, [this] { applyBoxes(); }));
     connect(m_ui->btdefault, &QPushButton::clicked, this, commandSlot(shownThrough, [this] { restoreDefaults(); }));
