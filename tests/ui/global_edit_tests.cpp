@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -528,6 +529,21 @@ INSTANTIATE_TEST_SUITE_P(
             "FormulaOnStarRatings",
             sameResultSettings(1, 0, 0, {10, 4, ".250"}, 1, {35, 1, "2"}, Mode::Formula, 46, "bhits/100 + age/10")}),
     [](const auto& info) { return info.param.label; });
+
+}  // namespace
+}  // namespace zt::test
+
+namespace zt::test {
+namespace {
+
+TEST_F(GlobalEditWindowTest, TheCurrentTeamIsNamedBesideTheTeamList) {
+    openLeague();
+    openForm();
+    const Team* team = m_window->league()->findTeam(m_form->currentTeam());
+    ASSERT_NE(team, nullptr);
+    EXPECT_EQ(control<QLabel>("lblcurrentteam")->text(),
+              QStringLiteral("Current Team: ") + ui::fromLeagueText(team->record.get(tf::city)));
+}
 
 }  // namespace
 }  // namespace zt::test
