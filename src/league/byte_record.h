@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstddef>
@@ -57,6 +58,67 @@ struct TextField {
     static constexpr std::size_t width = Width;
 };
 
+// A run of `Count` equal elements laid one after another from `Offset` on: the repeated groups
+// of the records (pitch slots, familiarity, rosters, lineups, rotations). An element is
+//   - a number type (std::int32_t, float, ...),
+//   - a text of fixed width, written TextField<0, Width>,
+//   - a record of its own that knows its size (a ByteRecord such as PitchSlot), or
+//   - another ArrayField at offset 0: a row, which makes the outer array a grid.
+// The count is part of the type, so loops and arrays take it from the descriptor
+// (`pf::familiarity.count`) instead of repeating it. `field[i]` (and `field[i][j]` for a grid)
+// names one element for a record's get and set; an index outside the array throws
+// std::out_of_range.
+template <class Element, std::size_t Offset, int Count>
+struct ArrayField;
+
+template <class T>
+struct ElementLayout {
+    static constexpr std::size_t size = T::kSize;  // a record
+};
+template <class T>
+requires std::is_arithmetic_v<T>
+struct ElementLayout<T> {
+    static constexpr std::size_t size = sizeof(T);
+};
+template <std::size_t Width>
+struct ElementLayout<TextField<0, Width>> {
+    static constexpr std::size_t size = Width;
+};
+template <class Element, std::size_t Offset, int Count>
+struct ElementLayout<ArrayField<Element, Offset, Count>> {
+    static constexpr std::size_t size = Offset + ArrayField<Element, Offset, Count>::size;
+};
+
+// One element of an ArrayField, found at run time: what it is and where the record holds it.
+template <class Element>
+struct ElementAt {
+    std::size_t offset;
+
+    // Element `index` of this row, when the array is a grid.
+    constexpr auto operator[](int index) const requires requires { Element::offsetOf(0); }
+    { return ElementAt<typename Element::ElementType>{offset + Element::offsetOf(index)}; }
+};
+
+template <class Element, std::size_t Offset, int Count>
+struct ArrayField {
+    static_assert(Count > 0);
+    using ElementType = Element;
+    static constexpr std::size_t offset = Offset;
+    static constexpr int count = Count;
+    static constexpr std::size_t stride = ElementLayout<Element>::size;
+    static constexpr std::size_t size = stride * static_cast<std::size_t>(Count);
+
+    // Where element `index` starts, counted from the start of what holds the array.
+    static constexpr std::size_t offsetOf(int index) {
+        if (index < 0 || index >= Count) {
+            throw std::out_of_range("index beyond a repeated group of the record");
+        }
+        return Offset + static_cast<std::size_t>(index) * stride;
+    }
+
+    constexpr ElementAt<Element> operator[](int index) const { return {offsetOf(index)}; }
+};
+
 // A record of the league files held as its exact bytes. Accessors interpret the bytes at
 // fixed offsets; every byte no accessor touches survives a read and write unchanged.
 template <std::size_t N>
@@ -92,7 +154,42 @@ public:
         writeFixedText(m_bytes.data() + Offset, Width, text);
     }
 
-    // Run-time offsets, for repeated groups (pitch slots, rosters, lineups) and generic tables.
+    // One element of a repeated group (`record.get(tf::roster[slot])`). The element was found
+    // at run time, so its place is checked against the record here.
+    template <class T>
+    requires std::is_arithmetic_v<T> T get(ElementAt<T> at)
+    const { return getAt<T>(at.offset); }
+
+    template <class T>
+    requires std::is_arithmetic_v<T>
+    void set(ElementAt<T> at, T value) { setAt<T>(at.offset, value); }
+
+    template <std::size_t Width>
+    std::string get(ElementAt<TextField<0, Width>> at) const {
+        return readFixedText(m_bytes.data() + checkedOffset(at.offset, Width), Width);
+    }
+
+    template <std::size_t Width>
+    void set(ElementAt<TextField<0, Width>> at, std::string_view text) {
+        writeFixedText(m_bytes.data() + checkedOffset(at.offset, Width), Width, text);
+    }
+
+    template <class Record>
+    requires(!std::is_arithmetic_v<Record>) Record get(ElementAt<Record> at)
+    const {
+        Record record;
+        const auto begin = m_bytes.begin() + static_cast<std::ptrdiff_t>(checkedOffset(at.offset, Record::kSize));
+        std::copy_n(begin, Record::kSize, record.bytes().begin());
+        return record;
+    }
+
+    template <class Record>
+    requires(!std::is_arithmetic_v<Record>) void set(ElementAt<Record> at, const Record& record) {
+        const auto begin = m_bytes.begin() + static_cast<std::ptrdiff_t>(checkedOffset(at.offset, Record::kSize));
+        std::copy_n(record.bytes().begin(), Record::kSize, begin);
+    }
+
+    // Run-time offsets, for generic tables of fields.
     template <class T>
     T getAt(std::size_t offset) const {
         return loadLE<T>(m_bytes.data() + checkedOffset(offset, sizeof(T)));

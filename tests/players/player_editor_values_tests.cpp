@@ -514,7 +514,7 @@ TEST_F(PlayerEditorValuesTest, PitchCountCountsTheCombosHoldingAPitch) {
 
 TEST_F(PlayerEditorValuesTest, PatternBeyondThePitchCountIsZeroed) {
     PlayerRecord p = original;
-    test::fillPattern(std::span(p.bytes()).subspan(pf::kPitchesOffset + 3 * PitchSlot::kSize, 3 * PitchSlot::kSize), 3);
+    test::fillPattern(std::span(p.bytes()).subspan(pf::pitches.offset + 3 * PitchSlot::kSize, 3 * PitchSlot::kSize), 3);
     apply(p, playerEditorValues(league, p));
     EXPECT_TRUE(sameBytes(p, original));
 }
