@@ -6,59 +6,55 @@ namespace zt::globaledit {
 
 namespace {
 
-constexpr CriterionField criterion(const PlayerValue& value) {
-    return {value.caption, value};
-}
-
-constexpr auto kCriteria = joinedList(std::array{criterion(pv::position),
-                                                 criterion(pv::bats),
-                                                 criterion(pv::throws),
-                                                 criterion(pv::age),
-                                                 criterion(pv::battingAverage),
-                                                 criterion(pv::batDoubles),
-                                                 criterion(pv::batTriples),
-                                                 criterion(pv::batHomeRuns),
-                                                 criterion(pv::batWalks),
-                                                 criterion(pv::batStrikeouts),
-                                                 criterion(pv::avgVsL),
-                                                 criterion(pv::avgVsR),
-                                                 criterion(pv::obpVsL),
-                                                 criterion(pv::obpVsR),
-                                                 criterion(pv::slgVsL),
-                                                 criterion(pv::slgVsR),
-                                                 criterion(pv::pullPct),
-                                                 criterion(pv::middlePct),
-                                                 criterion(pv::oppFieldPct),
-                                                 criterion(pv::batGroundBallPct),
-                                                 criterion(pv::opponentsAverage),
-                                                 criterion(pv::pitDoubles),
-                                                 criterion(pv::pitTriples),
-                                                 criterion(pv::pitHomeRuns),
-                                                 criterion(pv::pitWalks),
-                                                 criterion(pv::pitStrikeouts),
-                                                 criterion(pv::strikeoutsPerAtBat),
-                                                 criterion(pv::endurance),
-                                                 criterion(pv::pitGroundBallPct),
-                                                 criterion(pv::fatigue),
-                                                 criterion(pv::armRating),
-                                                 criterion(pv::runSpeed),
-                                                 criterion(pv::infieldRange),
-                                                 criterion(pv::outfieldRange),
-                                                 criterion(pv::fieldingPct),
-                                                 criterion(pv::level),
-                                                 criterion(pv::battingStance),
-                                                 criterion(pv::delivery)},
-                                      familiarityEntries(criterion),
-                                      std::array{criterion(pv::daysOut),
-                                                 criterion(pv::suspensionDays),
-                                                 criterion(pv::uniformNumber),
-                                                 criterion(pv::starRating),
-                                                 criterion(pv::prospectRating),
-                                                 criterion(pv::peakShift),
-                                                 criterion(pv::batColor),
-                                                 criterion(pv::waggleType),
-                                                 criterion(pv::waveType),
-                                                 criterion(pv::strideType)});
+constexpr auto kCriteria = joinedList(std::array{pv::position,
+                                                 pv::bats,
+                                                 pv::throws,
+                                                 pv::age,
+                                                 pv::battingAverage,
+                                                 pv::batDoubles,
+                                                 pv::batTriples,
+                                                 pv::batHomeRuns,
+                                                 pv::batWalks,
+                                                 pv::batStrikeouts,
+                                                 pv::avgVsL,
+                                                 pv::avgVsR,
+                                                 pv::obpVsL,
+                                                 pv::obpVsR,
+                                                 pv::slgVsL,
+                                                 pv::slgVsR,
+                                                 pv::pullPct,
+                                                 pv::middlePct,
+                                                 pv::oppFieldPct,
+                                                 pv::batGroundBallPct,
+                                                 pv::opponentsAverage,
+                                                 pv::pitDoubles,
+                                                 pv::pitTriples,
+                                                 pv::pitHomeRuns,
+                                                 pv::pitWalks,
+                                                 pv::pitStrikeouts,
+                                                 pv::strikeoutsPerAtBat,
+                                                 pv::endurance,
+                                                 pv::pitGroundBallPct,
+                                                 pv::fatigue,
+                                                 pv::armRating,
+                                                 pv::runSpeed,
+                                                 pv::infieldRange,
+                                                 pv::outfieldRange,
+                                                 pv::fieldingPct,
+                                                 pv::level,
+                                                 pv::battingStance,
+                                                 pv::delivery},
+                                      pv::familiarity,
+                                      std::array{pv::daysOut,
+                                                 pv::suspensionDays,
+                                                 pv::uniformNumber,
+                                                 pv::starRating,
+                                                 pv::prospectRating,
+                                                 pv::peakShift,
+                                                 pv::batColor,
+                                                 pv::waggleType,
+                                                 pv::waveType,
+                                                 pv::strideType});
 static_assert(kCriteria.size() == kCriterionFieldCount);
 
 using enum FieldClass;
@@ -70,24 +66,14 @@ constexpr EditField edit(
     return {value.caption, value, fieldClass, randomScale, formula, rule};
 }
 
-// An item whose caption differs from the catalogue's.
-constexpr EditField edit(std::string_view text,
-                         const PlayerValue& value,
-                         FieldClass fieldClass,
-                         int randomScale,
-                         bool formula,
-                         FieldRule rule = FieldRule::None) {
-    return {text, value, fieldClass, randomScale, formula, rule};
-}
-
 constexpr auto kEditFields =
     joinedList(std::array{edit(pv::age, I, kWhole, true),
                           edit(pv::battingAverage, C, kWhole, true),
                           edit(pv::batDoubles, C, kWhole, true),
                           edit(pv::batTriples, C, kWhole, true),
                           edit(pv::batHomeRuns, C, kWhole, true),
-                          edit("Walks (b)", pv::batWalks, C, kWhole, true),
-                          edit("So (b)", pv::batStrikeouts, C, kWhole, true, FieldRule::MinMaxRoundedBounds),
+                          edit(pv::batWalks.as("Walks (b)"), C, kWhole, true),
+                          edit(pv::batStrikeouts.as("So (b)"), C, kWhole, true, FieldRule::MinMaxRoundedBounds),
                           edit(pv::avgVsL, F, kThousandths, true),
                           edit(pv::avgVsR, F, kThousandths, true),
                           edit(pv::obpVsL, F, kThousandths, true),
@@ -130,7 +116,7 @@ static_assert(kEditFields.size() == kEditFieldCount);
 
 }  // namespace
 
-std::span<const CriterionField> criterionFields() {
+std::span<const PlayerValue> criterionFields() {
     return kCriteria;
 }
 
@@ -141,14 +127,14 @@ std::string_view criterionText(int item, bool secondList) {
     if (item == kUniformNumberCriterion && !secondList) {
         return "Uniform Number";
     }
-    return kCriteria[static_cast<std::size_t>(item)].text;
+    return kCriteria[static_cast<std::size_t>(item)].caption;
 }
 
 std::optional<float> criterionValue(const PlayerRecord& player, int item) {
     if (item < 0 || item >= kCriterionFieldCount) {
         return 0.0f;
     }
-    const std::optional<double> value = playerValue(player, kCriteria[static_cast<std::size_t>(item)].value);
+    const std::optional<double> value = playerValue(player, kCriteria[static_cast<std::size_t>(item)]);
     if (!value) {
         return std::nullopt;
     }

@@ -13,12 +13,8 @@ namespace zt::globaledit {
 // ---------------------------------------------------------------------------------------------
 // Criterion fields: the 57 items of the criterion lists and the value each compares.
 
-struct CriterionField {
-    std::string_view text;
-    PlayerValue value;
-};
-
-std::span<const CriterionField> criterionFields();
+// The values the items compare, captioned as the second list shows them.
+std::span<const PlayerValue> criterionFields();
 inline constexpr int kCriterionFieldCount = 57;
 // Item 49 reads "Uniform Number" in the first criterion list and "Uniform No" in the second.
 inline constexpr int kUniformNumberCriterion = 49;

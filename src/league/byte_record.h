@@ -68,26 +68,23 @@ struct TextField {
 // (`pf::familiarity.count`) instead of repeating it. `field[i]` (and `field[i][j]` for a grid)
 // names one element for a record's get and set; an index outside the array throws
 // std::out_of_range.
-template <class Element, std::size_t Offset, int Count>
-struct ArrayField;
-
-template <class T>
-struct ElementLayout {
-    static constexpr std::size_t size = T::kSize;  // a record
-};
-template <class T>
-requires std::is_arithmetic_v<T>
-struct ElementLayout<T> {
-    static constexpr std::size_t size = sizeof(T);
-};
+template <class E>
+inline constexpr bool kIsTextElement = false;
 template <std::size_t Width>
-struct ElementLayout<TextField<0, Width>> {
-    static constexpr std::size_t size = Width;
-};
-template <class Element, std::size_t Offset, int Count>
-struct ElementLayout<ArrayField<Element, Offset, Count>> {
-    static constexpr std::size_t size = Offset + ArrayField<Element, Offset, Count>::size;
-};
+inline constexpr bool kIsTextElement<TextField<0, Width>> = true;
+
+template <class E>
+constexpr std::size_t elementSize() {
+    if constexpr (std::is_arithmetic_v<E>) {
+        return sizeof(E);
+    } else if constexpr (kIsTextElement<E>) {
+        return E::width;
+    } else if constexpr (requires { E::stride; }) {
+        return E::offset + E::size;  // a row of a grid
+    } else {
+        return E::kSize;  // a record of its own
+    }
+}
 
 // One element of an ArrayField, found at run time: what it is and where the record holds it.
 template <class Element>
@@ -95,8 +92,9 @@ struct ElementAt {
     std::size_t offset;
 
     // Element `index` of this row, when the array is a grid.
-    constexpr auto operator[](int index) const requires requires { Element::offsetOf(0); }
-    { return ElementAt<typename Element::ElementType>{offset + Element::offsetOf(index)}; }
+    constexpr auto operator[](int index) const {
+        return ElementAt<typename Element::ElementType>{offset + Element::offsetOf(index)};
+    }
 };
 
 template <class Element, std::size_t Offset, int Count>
@@ -105,7 +103,7 @@ struct ArrayField {
     using ElementType = Element;
     static constexpr std::size_t offset = Offset;
     static constexpr int count = Count;
-    static constexpr std::size_t stride = ElementLayout<Element>::size;
+    static constexpr std::size_t stride = elementSize<Element>();
     static constexpr std::size_t size = stride * static_cast<std::size_t>(Count);
 
     // Where element `index` starts, counted from the start of what holds the array.
@@ -154,39 +152,32 @@ public:
         writeFixedText(m_bytes.data() + Offset, Width, text);
     }
 
-    // One element of a repeated group (`record.get(tf::roster[slot])`). The element was found
-    // at run time, so its place is checked against the record here.
-    template <class T>
-    requires std::is_arithmetic_v<T> T get(ElementAt<T> at)
-    const { return getAt<T>(at.offset); }
-
-    template <class T>
-    requires std::is_arithmetic_v<T>
-    void set(ElementAt<T> at, T value) { setAt<T>(at.offset, value); }
-
-    template <std::size_t Width>
-    std::string get(ElementAt<TextField<0, Width>> at) const {
-        return readFixedText(m_bytes.data() + checkedOffset(at.offset, Width), Width);
+    // One element of a repeated group (`record.get(tf::roster[slot])`): a number, a text or a
+    // record of its own. The element was found at run time, so its place is checked here.
+    template <class E>
+    auto get(ElementAt<E> at) const {
+        const std::uint8_t* p = m_bytes.data() + checkedOffset(at.offset, elementSize<E>());
+        if constexpr (std::is_arithmetic_v<E>) {
+            return loadLE<E>(p);
+        } else if constexpr (kIsTextElement<E>) {
+            return readFixedText(p, E::width);
+        } else {
+            E record;
+            std::copy_n(p, E::kSize, record.bytes().begin());
+            return record;
+        }
     }
 
-    template <std::size_t Width>
-    void set(ElementAt<TextField<0, Width>> at, std::string_view text) {
-        writeFixedText(m_bytes.data() + checkedOffset(at.offset, Width), Width, text);
-    }
-
-    template <class Record>
-    requires(!std::is_arithmetic_v<Record>) Record get(ElementAt<Record> at)
-    const {
-        Record record;
-        const auto begin = m_bytes.begin() + static_cast<std::ptrdiff_t>(checkedOffset(at.offset, Record::kSize));
-        std::copy_n(begin, Record::kSize, record.bytes().begin());
-        return record;
-    }
-
-    template <class Record>
-    requires(!std::is_arithmetic_v<Record>) void set(ElementAt<Record> at, const Record& record) {
-        const auto begin = m_bytes.begin() + static_cast<std::ptrdiff_t>(checkedOffset(at.offset, Record::kSize));
-        std::copy_n(record.bytes().begin(), Record::kSize, begin);
+    template <class E>
+    void set(ElementAt<E> at, const std::conditional_t<kIsTextElement<E>, std::string_view, E>& value) {
+        std::uint8_t* p = m_bytes.data() + checkedOffset(at.offset, elementSize<E>());
+        if constexpr (std::is_arithmetic_v<E>) {
+            storeLE<E>(p, value);
+        } else if constexpr (kIsTextElement<E>) {
+            writeFixedText(p, E::width, value);
+        } else {
+            std::copy_n(value.bytes().begin(), E::kSize, p);
+        }
     }
 
     // Run-time offsets, for generic tables of fields.

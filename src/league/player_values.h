@@ -18,7 +18,7 @@ namespace zt {
 //
 // Lists take their entries from here (`pv::endurance`), never name fields by strings, so a
 // misspelt field or value fails to compile. A list whose caption differs from the catalogue's
-// keeps its own caption beside the entry.
+// gives its own (`pv::battingAverage.as("Avg")`).
 //
 // Adding a value: declare it in namespace pv below, named after what it is, with the caption
 // most lists show and the typed descriptors of player_record.h (a field the record has no
@@ -40,6 +40,13 @@ struct PlayerValue {
     ValueKind kind = ValueKind::Stored;
     FieldRef field;    // the stored field; a ratio's numerator
     FieldRef divisor;  // a ratio's divisor
+
+    // The same value under the caption one list shows instead of the catalogue's.
+    constexpr PlayerValue as(std::string_view listCaption) const {
+        PlayerValue value = *this;
+        value.caption = listCaption;
+        return value;
+    }
 };
 
 // The value for one player, widened to double. A ratio whose divisor is 0 has no value: a

@@ -19,16 +19,12 @@ constexpr SearchField entry(const PlayerValue& value, SearchValueStyle style) {
     return {value.caption, value, style};
 }
 
-constexpr SearchField entry(std::string_view caption, const PlayerValue& value, SearchValueStyle style) {
-    return {caption, value, style};
-}
-
 constexpr auto kFields =
     joinedList(std::array{entry(pv::position, PositionText),
                           entry(pv::bats, BatsText),
                           entry(pv::throws, ThrowsText),
                           entry(pv::age, Whole),
-                          entry("Avg", pv::battingAverage, ThreeDecimals),
+                          entry(pv::battingAverage.as("Avg"), ThreeDecimals),
                           entry(pv::batDoubles, Whole),
                           entry(pv::batTriples, Whole),
                           entry(pv::batHomeRuns, Whole),
@@ -65,10 +61,10 @@ constexpr auto kFields =
                familiarityEntries([](const PlayerValue& value) { return entry(value, TwoDecimals); }),
                std::array{entry(pv::daysOut, Whole),
                           entry(pv::suspensionDays, Whole),
-                          entry("Number", pv::uniformNumber, Whole),
-                          entry("Star R", pv::starRating, TwoDecimals),
-                          entry("Prosp R", pv::prospectRating, TwoDecimals),
-                          entry("Peak", pv::peakShift, Whole)});
+                          entry(pv::uniformNumber.as("Number"), Whole),
+                          entry(pv::starRating.as("Star R"), TwoDecimals),
+                          entry(pv::prospectRating.as("Prosp R"), TwoDecimals),
+                          entry(pv::peakShift.as("Peak"), Whole)});
 static_assert(kFields.size() == kSearchFieldCount);
 
 // ---- rows ----------------------------------------------------------------------------------
