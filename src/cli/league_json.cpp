@@ -44,7 +44,7 @@ Json playerJson(const PlayerRecord& player, std::size_t index) {
     bool familiarityDone = false;
     // The repeated groups go where they lie in the record, between the scalar fields.
     const auto addGroupsBefore = [&](std::size_t offset) {
-        if (!pitchesDone && offset > pf::kPitchesOffset) {
+        if (!pitchesDone && offset > pf::pitches.offset) {
             Json pitches = Json::array();
             for (int k = 0; k < pf::kPitchSlots; ++k) {
                 pitches.push_back(pitchJson(player.pitch(k)));
@@ -52,7 +52,7 @@ Json playerJson(const PlayerRecord& player, std::size_t index) {
             json["pitches"] = std::move(pitches);
             pitchesDone = true;
         }
-        if (!familiarityDone && offset > pf::kFamiliarityOffset) {
+        if (!familiarityDone && offset > pf::familiarity.offset) {
             Json familiarity = Json::array();
             for (int k = 0; k < pf::kFamiliarityCount; ++k) {
                 familiarity.push_back(floatJson(player.familiarity(k)));

@@ -5,30 +5,16 @@
 #include <span>
 #include <string_view>
 
-#include "league/player_fields.h"
 #include "league/player_record.h"
+#include "league/player_values.h"
 
 namespace zt::globaledit {
 
 // ---------------------------------------------------------------------------------------------
 // Criterion fields: the 57 items of the criterion lists and the value each compares.
 
-enum class CriterionSource {
-    Field,           // a record field
-    Ratio,           // a record field divided by another (an average over at-bats)
-    FatiguePercent,  // fatigue, a stored fraction, compared as a percentage
-    Familiarity,     // one of the nine familiarity values
-};
-
-struct CriterionField {
-    std::string_view text;
-    CriterionSource source;
-    const PlayerFieldInfo* field = nullptr;        // the record field (a ratio's numerator)
-    const PlayerFieldInfo* denominator = nullptr;  // a ratio's divisor
-    int familiarity = 0;                           // 0 P .. 8 RF
-};
-
-std::span<const CriterionField> criterionFields();
+// The values the items compare, captioned as the second list shows them.
+std::span<const PlayerValue> criterionFields();
 inline constexpr int kCriterionFieldCount = 57;
 // Item 49 reads "Uniform Number" in the first criterion list and "Uniform No" in the second.
 inline constexpr int kUniformNumberCriterion = 49;
@@ -46,26 +32,20 @@ std::optional<float> criterionValue(const PlayerRecord& player, int item);
 // Formula results rounded. F: floats, never rounded.
 enum class FieldClass { I, C, F };
 
-enum class FieldTarget {
-    Field,        // a record field
-    HitsOverAB,   // hits of an average (General Avg, Opp. Total Avg): hits modified through at-bats
-    Familiarity,  // one of the nine familiarity values
-};
-
 enum class FieldRule {
     None,
-    Fatigue,              // modifiers are percentages of the stored fraction
     StanceCap,            // Batting Stance: Percentage refused, result at most 27
     StyleCap,             // Pitching Style: Percentage refused, result at most 14
     MinMaxRoundedBounds,  // So (b): Min/Max stores its bounds rounded
 };
 
+// What a modification changes follows the kind of the value: a stored field is written back;
+// an average (General Avg, Opp. Total Avg) is changed through its hits, the modifiers being
+// averages turned into hits through the at-bats; a percentage (Fatigue) keeps its stored
+// fraction and takes every modifier except Percentage's factor as a percentage.
 struct EditField {
     std::string_view text;
-    FieldTarget target;
-    const PlayerFieldInfo* field = nullptr;   // the record field (the hits of HitsOverAB)
-    const PlayerFieldInfo* atBats = nullptr;  // HitsOverAB only
-    int familiarity = 0;
+    PlayerValue value;
     FieldClass fieldClass = FieldClass::F;
     int randomScale = 100;  // 1 / the resolution of the Random mode: 100, or 1000 for 0.001 steps
     bool formula = true;    // whether the Formula mode applies

@@ -7,6 +7,7 @@
 #include "globaledit/global_edit_run.h"
 #include "league/error.h"
 #include "league/numbers.h"
+#include "league/player_fields.h"
 
 namespace zt::globaledit {
 
@@ -61,20 +62,14 @@ FieldModification::FieldModification(const EditField& field,
     }
 }
 
+// The stored field itself: a percentage is modified as its stored fraction.
 double FieldModification::read(const PlayerRecord& player) const {
-    if (m_field.target == FieldTarget::Familiarity) {
-        return player.familiarity(m_field.familiarity);
-    }
-    return readNumber(player, *m_field.field);
+    return readNumber(player, m_field.value.field);
 }
 
 void FieldModification::write(PlayerRecord& player, double value) const {
-    if (m_field.target == FieldTarget::Familiarity) {
-        player.setFamiliarity(m_field.familiarity, static_cast<float>(value));
-        return;
-    }
     // Whole-number fields keep the low 8 or 16 bits of the result, as their storage does.
-    writeNumber(player, *m_field.field, value);
+    writeNumber(player, m_field.value.field, value);
 }
 
 // (a * scale + r) / scale with r drawn from 0 to Round((b - a) * scale) - 1: the range in steps
@@ -91,7 +86,7 @@ double FieldModification::randomValue() {
 }
 
 void FieldModification::apply(PlayerRecord& player) {
-    if (m_field.target == FieldTarget::HitsOverAB) {
+    if (m_field.value.kind == ValueKind::Ratio) {
         applyToHits(player);
     } else {
         applyToField(player);
@@ -101,8 +96,8 @@ void FieldModification::apply(PlayerRecord& player) {
 // General Avg and Opp. Total Avg change the hits; averages given as modifiers are turned into
 // hits through the at-bats.
 void FieldModification::applyToHits(PlayerRecord& player) {
-    double hits = readNumber(player, *m_field.field);
-    const double atBats = readNumber(player, *m_field.atBats);
+    double hits = readNumber(player, m_field.value.field);
+    const double atBats = readNumber(player, m_field.value.divisor);
     const ModifierValues& v = m_values;
     switch (m_mode) {
         case Mode::Percentage:
@@ -135,7 +130,7 @@ void FieldModification::applyToHits(PlayerRecord& player) {
         case Mode::None:
             return;
     }
-    writeNumber(player, *m_field.field, hits);
+    writeNumber(player, m_field.value.field, hits);
 }
 
 void FieldModification::applyToField(PlayerRecord& player) {
@@ -146,7 +141,7 @@ void FieldModification::applyToField(PlayerRecord& player) {
     }
     // Fatigue is stored as a fraction and handled as a percentage: every modifier except
     // Percentage's factor is a percentage to divide by 100.
-    const double unit = m_field.rule == FieldRule::Fatigue ? 100 : 1;
+    const double unit = m_field.value.kind == ValueKind::Percent ? 100 : 1;
     const bool wholeCounts = m_field.fieldClass != FieldClass::F;
     const ModifierValues& v = m_values;
     double x = read(player);

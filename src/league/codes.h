@@ -18,7 +18,6 @@ enum class RosterLevel : std::uint8_t {
 
 inline constexpr std::uint8_t kFreeAgentTeam = 255;
 inline constexpr int kMaxTeams = 32;
-inline constexpr int kRosterSize = 120;
 // Views keyed by a team number at or above this are not team rosters.
 inline constexpr int kFirstNonTeamView = 200;
 

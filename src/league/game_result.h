@@ -10,17 +10,21 @@ namespace zt {
 // One game (52 bytes: thirteen 4-byte values), as scores.zt and playoffs.zt store it.
 class GameResult : public ByteRecord<52> {
 public:
-    static constexpr int kValues = 13;
+    // The thirteen 4-byte values, seen as whole numbers or as floats: isFloatValue says which
+    // view holds a value.
+    static constexpr ArrayField<std::int32_t, 0, 13> intValues{};
+    static constexpr ArrayField<float, 0, 13> floatValues{};
+    static constexpr int kValues = intValues.count;
 
     // The slot the game writes where there is no game.
     static GameResult filler();
 
     // True for the values stored as 32-bit floats (6, 7, 9, 10, 12).
     static bool isFloatValue(int index);
-    std::int32_t intValue(int index) const;
-    float floatValue(int index) const;
-    void setIntValue(int index, std::int32_t value);
-    void setFloatValue(int index, float value);
+    std::int32_t intValue(int index) const { return get(intValues[index]); }
+    float floatValue(int index) const { return get(floatValues[index]); }
+    void setIntValue(int index, std::int32_t value) { set(intValues[index], value); }
+    void setFloatValue(int index, float value) { set(floatValues[index], value); }
 };
 
 namespace gr {

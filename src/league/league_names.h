@@ -12,14 +12,16 @@ class LeagueNames : public ByteRecord<144> {
 public:
     static constexpr TextField<0, 32> name{};
     static constexpr TextField<32, 16> abbreviation{};
-    static constexpr int kDivisions = 3;
+    // The division names, stored from the last division to the first: division 0's name is
+    // the last of them.
+    static constexpr ArrayField<TextField<0, 32>, 48, 3> divisionNames{};
+    static constexpr int kDivisions = divisionNames.count;
 
-    // Division 0's name is stored last: offsets 112, 80 and 48 for divisions 0, 1 and 2.
-    std::string divisionName(int division) const;
-    void setDivisionName(int division, std::string_view text);
+    std::string divisionName(int division) const { return get(divisionNames[storedAt(division)]); }
+    void setDivisionName(int division, std::string_view text) { set(divisionNames[storedAt(division)], text); }
 
 private:
-    static std::size_t divisionOffset(int division);
+    static constexpr int storedAt(int division) { return kDivisions - 1 - division; }
 };
 
 }  // namespace zt

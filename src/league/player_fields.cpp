@@ -12,27 +12,9 @@ namespace zt {
 
 namespace {
 
-template <class T>
-constexpr FieldType typeOf() {
-    if constexpr (std::is_same_v<T, std::uint8_t>) {
-        return FieldType::U8;
-    } else if constexpr (std::is_same_v<T, std::int8_t>) {
-        return FieldType::I8;
-    } else if constexpr (std::is_same_v<T, std::uint16_t>) {
-        return FieldType::U16;
-    } else if constexpr (std::is_same_v<T, std::int16_t>) {
-        return FieldType::I16;
-    } else if constexpr (std::is_same_v<T, std::int32_t>) {
-        return FieldType::I32;
-    } else {
-        static_assert(std::is_same_v<T, float>);
-        return FieldType::F32;
-    }
-}
-
 template <class T, std::size_t Offset>
 constexpr PlayerFieldInfo entry(std::string_view name, NumField<T, Offset>, std::string_view expression = {}) {
-    return {name, Offset, typeOf<T>(), sizeof(T), expression};
+    return {name, Offset, fieldTypeOf<T>(), sizeof(T), expression};
 }
 
 template <std::size_t Offset, std::size_t Width>
@@ -134,7 +116,7 @@ const PlayerFieldInfo* findPlayerFieldByExpression(std::string_view expressionNa
     return it == kFields.end() ? nullptr : &*it;
 }
 
-double readNumber(const PlayerRecord& player, const PlayerFieldInfo& field) {
+double readNumber(const PlayerRecord& player, FieldRef field) {
     switch (field.type) {
         case FieldType::U8:
             return player.getAt<std::uint8_t>(field.offset);
@@ -154,7 +136,7 @@ double readNumber(const PlayerRecord& player, const PlayerFieldInfo& field) {
     throw std::logic_error("text field read as a number");
 }
 
-void writeNumber(PlayerRecord& player, const PlayerFieldInfo& field, double value) {
+void writeNumber(PlayerRecord& player, FieldRef field, double value) {
     switch (field.type) {
         case FieldType::U8:
             return player.setAt(field.offset, wrapped<std::uint8_t>(value));
@@ -172,6 +154,14 @@ void writeNumber(PlayerRecord& player, const PlayerFieldInfo& field, double valu
             break;
     }
     throw std::logic_error("text field written as a number");
+}
+
+double readNumber(const PlayerRecord& player, const PlayerFieldInfo& field) {
+    return readNumber(player, FieldRef{field.offset, field.type});
+}
+
+void writeNumber(PlayerRecord& player, const PlayerFieldInfo& field, double value) {
+    writeNumber(player, FieldRef{field.offset, field.type}, value);
 }
 
 std::string readText(const PlayerRecord& player, const PlayerFieldInfo& field) {

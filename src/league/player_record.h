@@ -87,25 +87,29 @@ inline constexpr NumField<float, 700> fieldingPct;
 inline constexpr NumField<std::uint16_t, 760> suspensionDays;
 inline constexpr NumField<std::uint16_t, 766> faceNumber;
 
-inline constexpr std::size_t kPitchesOffset = 484;
-inline constexpr int kPitchSlots = 6;
-inline constexpr std::size_t kFamiliarityOffset = 704;
+inline constexpr ArrayField<PitchSlot, 484, 6> pitches;
 // Familiarity with P, C, 1B, 2B, 3B, SS, LF, CF, RF in that order.
-inline constexpr int kFamiliarityCount = 9;
+inline constexpr ArrayField<float, 704, 9> familiarity;
+
+inline constexpr int kPitchSlots = pitches.count;
+inline constexpr int kFamiliarityCount = familiarity.count;
 }  // namespace pf
 
 class PlayerRecord : public ByteRecord<768> {
 public:
-    PitchSlot pitch(int slot) const;
-    void setPitch(int slot, const PitchSlot& pitch);
+    PitchSlot pitch(int slot) const { return get(pf::pitches[slot]); }
+    void setPitch(int slot, const PitchSlot& pitch) { set(pf::pitches[slot], pitch); }
 
-    float familiarity(int index) const;
-    void setFamiliarity(int index, float value);
+    float familiarity(int index) const { return get(pf::familiarity[index]); }
+    void setFamiliarity(int index, float value) { set(pf::familiarity[index], value); }
 
     // Shorthands for the fields nearly every command reads.
     std::uint16_t playerId() const { return get(pf::playerId); }
     std::uint8_t teamIndex() const { return get(pf::teamIndex); }
     std::uint8_t level() const { return get(pf::level); }
 };
+
+static_assert(pf::pitches.offset + pf::pitches.size <= PlayerRecord::kSize);
+static_assert(pf::familiarity.offset + pf::familiarity.size <= PlayerRecord::kSize);
 
 }  // namespace zt

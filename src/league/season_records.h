@@ -11,7 +11,9 @@ namespace zt {
 class SeasonHeader : public ByteRecord<428> {
 public:
     static constexpr std::string_view kExpectedVersion = "4.0.09";
-    static constexpr int kRounds = 3;
+    // The three playoff rounds, each played as a best of 1, 3, 5 or 7.
+    static constexpr ArrayField<std::int32_t, 324, 3> playoffBestOfs{};
+    static constexpr int kRounds = playoffBestOfs.count;
 
     std::int32_t playoffBestOf(int round) const;
     void setPlayoffBestOf(int round, std::int32_t value);
@@ -28,7 +30,6 @@ inline constexpr NumField<std::int32_t, 104> inningsRule;
 inline constexpr NumField<std::int32_t, 108> dhRule;
 inline constexpr NumField<std::int32_t, 316> leagueCount;
 inline constexpr NumField<std::int32_t, 320> divisionsPerLeague;
-inline constexpr std::size_t kPlayoffBestOfOffset = 324;
 inline constexpr NumField<std::int32_t, 400> seasonYear;
 inline constexpr NumField<std::uint16_t, 404> seasonDay;
 inline constexpr NumField<std::int32_t, 424> teamCount;
@@ -44,11 +45,29 @@ enum class LineupKind : int {
     AA = 5,
     A = 6,
 };
-inline constexpr int kLineupKinds = 7;
-inline constexpr int kLineupSlots = 9;
-inline constexpr int kRotationLevels = 4;
-inline constexpr int kRotationSlots = 5;
-inline constexpr int kManagerProfileValues = 13;
+
+// One slot of a lineup as the team record stores it (8 bytes).
+class LineupEntry : public ByteRecord<8> {};
+
+namespace ls {
+inline constexpr NumField<std::int32_t, 0> playerId;
+inline constexpr NumField<std::int32_t, 4> position;
+}  // namespace ls
+
+// The repeated groups of the team record.
+namespace tf {
+inline constexpr ArrayField<std::int32_t, 124, 120> roster;                      // player ids
+inline constexpr ArrayField<ArrayField<LineupEntry, 0, 9>, 604, 7> lineups;      // [LineupKind][slot]
+inline constexpr ArrayField<ArrayField<std::int32_t, 0, 5>, 1108, 4> rotations;  // [level 0 ML .. 3 A][slot]
+inline constexpr ArrayField<float, 1588, 13> managerProfile;
+}  // namespace tf
+
+inline constexpr int kRosterSize = tf::roster.count;
+inline constexpr int kLineupKinds = tf::lineups.count;
+inline constexpr int kLineupSlots = decltype(tf::lineups)::ElementType::count;
+inline constexpr int kRotationLevels = tf::rotations.count;
+inline constexpr int kRotationSlots = decltype(tf::rotations)::ElementType::count;
+inline constexpr int kManagerProfileValues = tf::managerProfile.count;
 
 struct LineupSlot {
     std::int32_t playerId = -1;  // -1: empty (the pitcher's turn in a lineup without DH)
@@ -79,17 +98,12 @@ inline constexpr TextField<4, 16> name;
 inline constexpr TextField<20, 16> city;
 inline constexpr TextField<84, 32> completeName;
 inline constexpr TextField<116, 4> abbreviation;
-inline constexpr std::size_t kRosterOffset = 124;
-inline constexpr std::size_t kLineupsOffset = 604;
-inline constexpr std::size_t kLineupSize = 72;
-inline constexpr std::size_t kRotationsOffset = 1108;
 inline constexpr NumField<std::int32_t, 1188> nextStarter;
 inline constexpr NumField<std::int32_t, 1192> humanControlled;
 inline constexpr NumField<std::int32_t, 1200> leagueIndex;
 inline constexpr NumField<std::int32_t, 1204> divisionIndex;
 inline constexpr NumField<std::int32_t, 1208> wins;
 inline constexpr NumField<std::int32_t, 1212> losses;
-inline constexpr std::size_t kManagerProfileOffset = 1588;
 inline constexpr NumField<std::int32_t, 1640> completedSeasons;
 inline constexpr NumField<std::int32_t, 1644> wildCardsWon;
 inline constexpr NumField<std::int32_t, 1648> divisionFirstPlaces;
@@ -102,6 +116,12 @@ inline constexpr NumField<std::int32_t, 1672> postSeasonWins;
 inline constexpr NumField<std::int32_t, 1676> postSeasonLosses;
 inline constexpr NumField<std::int32_t, 1724> entryCount;
 }  // namespace tf
+
+static_assert(tf::roster.offset + tf::roster.size <= tf::lineups.offset);
+static_assert(tf::lineups.offset + tf::lineups.size <= tf::rotations.offset);
+static_assert(tf::rotations.offset + tf::rotations.size <= tf::nextStarter.offset);
+static_assert(tf::managerProfile.offset + tf::managerProfile.size <= TeamRecord::kSize);
+static_assert(SeasonHeader::playoffBestOfs.offset + SeasonHeader::playoffBestOfs.size <= SeasonHeader::kSize);
 
 // 64 opaque bytes that follow a team record; kept and written back as read.
 class TeamEntry : public ByteRecord<64> {};

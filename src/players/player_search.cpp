@@ -3,12 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <stdexcept>
 
 #include "league/codes.h"
 #include "league/league_text.h"
 #include "league/numbers.h"
-#include "league/player_fields.h"
 #include "players/player_editor_values.h"
 #include "players/value_format.h"
 
@@ -16,131 +14,59 @@ namespace zt {
 
 namespace {
 
-// ---- values the record does not hold as one field ------------------------------------------
-
-// A ratio of two stored counts; a player without the denominator has no ratio to compare.
-template <class Numerator, class Denominator>
-std::optional<double> ratio(const PlayerRecord& player, Numerator numerator, Denominator denominator) {
-    const double below = player.get(denominator);
-    if (below == 0.0) {
-        return std::nullopt;
-    }
-    return static_cast<double>(player.get(numerator)) / below;
-}
-
-std::optional<double> battingAverage(const PlayerRecord& player) {
-    return ratio(player, pf::batHits, pf::batAB);
-}
-
-std::optional<double> opponentsAverage(const PlayerRecord& player) {
-    return ratio(player, pf::pitHits, pf::pitAB);
-}
-
-std::optional<double> strikeoutsPerAtBat(const PlayerRecord& player) {
-    return ratio(player, pf::pitStrikeouts, pf::pitAB);
-}
-
-// Fatigue is stored as a fraction and read by the user as a percentage.
-std::optional<double> fatiguePercent(const PlayerRecord& player) {
-    return static_cast<double>(player.get(pf::fatigue)) * 100.0;
-}
-
-template <int Position>
-std::optional<double> familiarity(const PlayerRecord& player) {
-    return static_cast<double>(player.familiarity(Position));
-}
-
-constexpr SearchField record(std::string_view caption, std::string_view field, SearchValueStyle style) {
-    return {caption, field, nullptr, style};
-}
-
-constexpr SearchField derived(std::string_view caption,
-                              std::optional<double> (*value)(const PlayerRecord&),
-                              SearchValueStyle style) {
-    return {caption, {}, value, style};
-}
-
 using enum SearchValueStyle;
 
-constexpr std::array<SearchField, kSearchFieldCount> kFields = {
-    record("Position", "position", PositionText),
-    record("Bats", "bats", BatsText),
-    record("Throws", "throws", ThrowsText),
-    record("Age", "age", Whole),
-    derived("Avg", battingAverage, ThreeDecimals),
-    record("2B", "batDoubles", Whole),
-    record("3B", "batTriples", Whole),
-    record("Homeruns", "batHomeRuns", Whole),
-    record("Walks", "batWalks", Whole),
-    record("So", "batStrikeouts", Whole),
-    record("Avg Vs L", "avgVsL", ThreeDecimals),
-    record("Avg Vs R", "avgVsR", ThreeDecimals),
-    record("Obp Vs L", "obpVsL", ThreeDecimals),
-    record("Obp Vs R", "obpVsR", ThreeDecimals),
-    record("Slg Vs L", "slgVsL", ThreeDecimals),
-    record("Slg Vs R", "slgVsR", ThreeDecimals),
-    record("Pull", "pullPct", TwoDecimals),
-    record("Middle", "middlePct", TwoDecimals),
-    record("Opp Field", "oppFieldPct", TwoDecimals),
-    record("Ground % (b)", "batGroundBallPct", TwoDecimals),
-    derived("Opp. Total Avg", opponentsAverage, ThreeDecimals),
-    record("Opp. 2B", "pitDoubles", Whole),
-    record("Opp. 3B", "pitTriples", Whole),
-    record("Opp. Hrs", "pitHomeRuns", Whole),
-    record("Opp. Walks", "pitWalks", Whole),
-    record("Opp. So", "pitStrikeouts", Whole),
-    derived("So/Ab", strikeoutsPerAtBat, ThreeDecimals),
-    record("Endurance", "endurance", TwoDecimals),
-    record("Ground % (p)", "pitGroundBallPct", TwoDecimals),
-    derived("Fatigue", fatiguePercent, TwoDecimals),
-    record("Arm Rating", "armRating", TwoDecimals),
-    record("Run Speed", "runSpeed", TwoDecimals),
-    record("Infield Range", "infieldRange", TwoDecimals),
-    record("Outfield Range", "outfieldRange", TwoDecimals),
-    record("Fielding %", "fieldingPct", TwoDecimals),
-    record("Level", "level", LevelText),
-    record("Batting Stance", "battingStance", Whole),
-    record("Pitching Style", "delivery", Whole),
-    derived("Fam P", familiarity<0>, TwoDecimals),
-    derived("Fam C", familiarity<1>, TwoDecimals),
-    derived("Fam 1B", familiarity<2>, TwoDecimals),
-    derived("Fam 2B", familiarity<3>, TwoDecimals),
-    derived("Fam 3B", familiarity<4>, TwoDecimals),
-    derived("Fam SS", familiarity<5>, TwoDecimals),
-    derived("Fam LF", familiarity<6>, TwoDecimals),
-    derived("Fam CF", familiarity<7>, TwoDecimals),
-    derived("Fam RF", familiarity<8>, TwoDecimals),
-    record("Days on DL", "daysOut", Whole),
-    record("Suspension Days", "suspensionDays", Whole),
-    record("Number", "uniformNumber", Whole),
-    record("Star R", "starRating", TwoDecimals),
-    record("Prosp R", "prospectRating", TwoDecimals),
-    record("Peak", "peakShift", Whole),
-};
+constexpr SearchField entry(const PlayerValue& value, SearchValueStyle style) {
+    return {value.caption, value, style};
+}
 
-// A field ready to be read for many players: the record field looked up once.
-class FieldReader {
-public:
-    explicit FieldReader(const SearchField& field) : m_field(field) {
-        if (field.derived == nullptr) {
-            m_record = findPlayerField(field.recordField);
-            if (m_record == nullptr) {
-                throw std::logic_error("search field names no record field");
-            }
-        }
-    }
-
-    std::optional<double> operator()(const PlayerRecord& player) const {
-        if (m_record != nullptr) {
-            return readNumber(player, *m_record);
-        }
-        return m_field.derived(player);
-    }
-
-private:
-    const SearchField& m_field;
-    const PlayerFieldInfo* m_record = nullptr;
-};
+constexpr auto kFields =
+    joinedList(std::array{entry(pv::position, PositionText),
+                          entry(pv::bats, BatsText),
+                          entry(pv::throws, ThrowsText),
+                          entry(pv::age, Whole),
+                          entry(pv::battingAverage.as("Avg"), ThreeDecimals),
+                          entry(pv::batDoubles, Whole),
+                          entry(pv::batTriples, Whole),
+                          entry(pv::batHomeRuns, Whole),
+                          entry(pv::batWalks, Whole),
+                          entry(pv::batStrikeouts, Whole),
+                          entry(pv::avgVsL, ThreeDecimals),
+                          entry(pv::avgVsR, ThreeDecimals),
+                          entry(pv::obpVsL, ThreeDecimals),
+                          entry(pv::obpVsR, ThreeDecimals),
+                          entry(pv::slgVsL, ThreeDecimals),
+                          entry(pv::slgVsR, ThreeDecimals),
+                          entry(pv::pullPct, TwoDecimals),
+                          entry(pv::middlePct, TwoDecimals),
+                          entry(pv::oppFieldPct, TwoDecimals),
+                          entry(pv::batGroundBallPct, TwoDecimals),
+                          entry(pv::opponentsAverage, ThreeDecimals),
+                          entry(pv::pitDoubles, Whole),
+                          entry(pv::pitTriples, Whole),
+                          entry(pv::pitHomeRuns, Whole),
+                          entry(pv::pitWalks, Whole),
+                          entry(pv::pitStrikeouts, Whole),
+                          entry(pv::strikeoutsPerAtBat, ThreeDecimals),
+                          entry(pv::endurance, TwoDecimals),
+                          entry(pv::pitGroundBallPct, TwoDecimals),
+                          entry(pv::fatigue, TwoDecimals),
+                          entry(pv::armRating, TwoDecimals),
+                          entry(pv::runSpeed, TwoDecimals),
+                          entry(pv::infieldRange, TwoDecimals),
+                          entry(pv::outfieldRange, TwoDecimals),
+                          entry(pv::fieldingPct, TwoDecimals),
+                          entry(pv::level, LevelText),
+                          entry(pv::battingStance, Whole),
+                          entry(pv::delivery, Whole)},
+               familiarityEntries([](const PlayerValue& value) { return entry(value, TwoDecimals); }),
+               std::array{entry(pv::daysOut, Whole),
+                          entry(pv::suspensionDays, Whole),
+                          entry(pv::uniformNumber.as("Number"), Whole),
+                          entry(pv::starRating.as("Star R"), TwoDecimals),
+                          entry(pv::prospectRating.as("Prosp R"), TwoDecimals),
+                          entry(pv::peakShift.as("Peak"), Whole)});
+static_assert(kFields.size() == kSearchFieldCount);
 
 // ---- rows ----------------------------------------------------------------------------------
 
@@ -278,7 +204,7 @@ std::span<const SearchField> searchFields() {
 }
 
 std::optional<double> searchFieldValue(const SearchField& field, const PlayerRecord& player) {
-    return FieldReader(field)(player);
+    return playerValue(player, field.value);
 }
 
 std::string searchValueText(const SearchField& field, double value) {
@@ -341,7 +267,6 @@ SearchResults advancedSearch(const League& league, const AdvancedSearchCriteria&
         return results;
     }
     const SearchField& field = kFields[static_cast<std::size_t>(criteria.field)];
-    const FieldReader read(field);
     const RowWriter writer(league);
     // Without a current player there is no current team, and nobody belongs to it.
     const int currentTeam = league.currentPlayer != nullptr ? league.currentPlayer->teamIndex() : -1;
@@ -355,7 +280,7 @@ SearchResults advancedSearch(const League& league, const AdvancedSearchCriteria&
         if (!passesPositionFilter(criteria.positionFilter, player.get(pf::position))) {
             continue;
         }
-        const std::optional<double> value = read(player);
+        const std::optional<double> value = playerValue(player, field.value);
         if (!value) {
             continue;
         }

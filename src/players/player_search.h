@@ -10,6 +10,7 @@
 
 #include "league/interaction.h"
 #include "league/league.h"
+#include "league/player_values.h"
 #include "players/player_grid.h"
 
 namespace zt {
@@ -28,15 +29,12 @@ enum class SearchValueStyle {
 // Styles whose column holds words sort as text; the others hold numbers and sort by value.
 bool isTextStyle(SearchValueStyle style);
 
-// A field the advanced search can compare. A plain record field is named by its entry in the
-// player field table (playerFieldTable()); a value the record does not hold as one field
-// (ratios, scaled values, the familiarity list) has an accessor instead. An accessor returns
-// no value when there is none to compare, such as an average without at-bats.
+// A field the advanced search can compare: a value of the player value catalogue, with the
+// caption the Field list shows (the catalogue's unless the list names it otherwise).
 struct SearchField {
     std::string_view caption;
-    std::string_view recordField;                           // empty when `derived` is set
-    std::optional<double> (*derived)(const PlayerRecord&);  // null for record fields
-    SearchValueStyle style;
+    PlayerValue value;
+    SearchValueStyle style = SearchValueStyle::Whole;
 };
 
 inline constexpr std::size_t kSearchFieldCount = 53;
@@ -44,7 +42,8 @@ inline constexpr std::size_t kSearchFieldCount = 53;
 // The fields in the order the Field list offers them.
 std::span<const SearchField> searchFields();
 
-// The field's value for one player, widened to double; none when it has no value.
+// The field's value for one player, widened to double; none when it has no value (an average
+// without at-bats).
 std::optional<double> searchFieldValue(const SearchField& field, const PlayerRecord& player);
 
 // The value as the grid's fourth column shows it.

@@ -1,6 +1,7 @@
 #include "sample/organisation.h"
 
 #include "league/codes.h"
+#include "league/season_records.h"
 
 #include <algorithm>
 

@@ -571,7 +571,7 @@ TEST_F(PlayerEditorValuesTest, PitchCountCountsTheCombosHoldingAPitch) {
 
 TEST_F(PlayerEditorValuesTest, PatternBeyondThePitchCountIsZeroedOnceAPitchIsEdited) {
     PlayerRecord p = original;
-    test::fillPattern(std::span(p.bytes()).subspan(pf::kPitchesOffset + 3 * PitchSlot::kSize, 3 * PitchSlot::kSize), 3);
+    test::fillPattern(std::span(p.bytes()).subspan(pf::pitches.offset + 3 * PitchSlot::kSize, 3 * PitchSlot::kSize), 3);
     const PlayerRecord withPattern = p;
     auto values = playerEditorValues(league, p);
     apply(p, values);

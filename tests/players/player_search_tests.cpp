@@ -149,18 +149,6 @@ TEST(SearchFields, CaptionsInListOrder) {
     EXPECT_EQ(captions, expected);
 }
 
-TEST(SearchFields, EachNamesARecordFieldOrHasAnAccessor) {
-    for (const auto& f : searchFields()) {
-        if (f.derived == nullptr) {
-            const PlayerFieldInfo* info = findPlayerField(f.recordField);
-            ASSERT_NE(info, nullptr) << f.caption;
-            EXPECT_NE(info->type, FieldType::Text) << f.caption;
-        } else {
-            EXPECT_TRUE(f.recordField.empty()) << f.caption;
-        }
-    }
-}
-
 // Record fields of every storage type are read with their sign and width.
 struct StoredCase {
     std::string_view caption;

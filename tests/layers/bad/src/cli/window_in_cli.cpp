@@ -1,0 +1,1 @@
+#include "league/ui/qt_text.h"

@@ -1,0 +1,1 @@
+#include "../rosters/transfers.h"

@@ -1,0 +1,1 @@
+#include "rosters/ui/lineup_page.h"

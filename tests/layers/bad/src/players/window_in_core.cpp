@@ -1,0 +1,1 @@
+#include "players/ui/player_editor.h"

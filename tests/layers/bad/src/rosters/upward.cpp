@@ -1,0 +1,1 @@
+#include "season/team_info.h"

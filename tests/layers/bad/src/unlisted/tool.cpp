@@ -1,0 +1,1 @@
+#include "league/league.h"

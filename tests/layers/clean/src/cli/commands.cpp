@@ -1,0 +1,2 @@
+#include "globaledit/gbe_run.h"
+#include "sample/sample_league.h"
