@@ -116,9 +116,10 @@ std::vector<ReportFile> leagueScoresFiles(const League& league,
     const PitcherIndex pitchers(league);
     const fs::path folder = target.parent_path();
 
+    // The page goes first; the box score pages follow as the games are written.
     std::vector<ReportFile> files(1);
-    std::string& page = files.front().text;
     files.front().target = target;
+    std::string page;
     appendUserFile(page, options.headerFile);
     page += kPageOpening;
     page += kEol;
@@ -158,6 +159,7 @@ std::vector<ReportFile> leagueScoresFiles(const League& league,
     progress.setValue(std::max(last - first + 1, 0));
     page += kPageClosing;
     appendUserFile(page, options.footerFile);
+    files.front().text = std::move(page);
     return files;
 }
 

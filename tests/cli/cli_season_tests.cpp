@@ -54,8 +54,8 @@ TEST_F(CliSeasonTest, ScheduleImportSavesTheTeamsAndABadLineChangesNothing) {
     EXPECT_EQ(league->gameScores[5].games[1].get(gr::homeTeam), 31);
     EXPECT_EQ(league->gameScores[0].games[1].get(gr::homeTeam), -1);
 
-    const auto before = snapshotFolder(m_dir.path());
     writeText(csv, "Day,Game,Home Team,Vis Team\r\n1,1,4,5\r\n1,2,32,0\r\n");
+    const auto before = snapshotFolder(m_dir.path());
     run = runTool({"schedule", "import", m_sea, csv.string()});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err, "Line 3 of " + csv.string() +

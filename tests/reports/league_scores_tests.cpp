@@ -96,6 +96,8 @@ TEST_F(LeagueScoresTest, TheRangeGivesTheDaysAndFromAfterToGivesNone) {
 TEST_F(LeagueScoresTest, BoxScorePagesLieBesideThePageAndEveryGameLinksToOne) {
     writeText(m_dir / "BoxScores.txt",
               "m2 (Day 1) at m0 (Day 1)\r\n<b>box</b>\r\nSUMMARY\r\nWin: Ben Baker\r\nEND\r\n");
+    m_league->gameScores[0].games[1].set(gr::homeTeam, 1);
+    m_league->gameScores[0].games[1].set(gr::visitingTeam, 1);
     LeagueScoresOptions options;
     options.boxScores = BoxScorePages::Newspaper;
     NoProgress progress;
