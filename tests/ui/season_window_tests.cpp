@@ -199,7 +199,7 @@ TEST_F(TeamWindowsTest, CloseDropsTheEditsAndExecuteShiftsTheHistoryYears) {
     auto* form = app::createSeasonOptionsWindow(*m_window);
     form->show();
     EXPECT_FALSE(in<QLineEdit>(form, "l1name")->isEnabled()) << "not a custom season";
-    setText(form, "editgames", QStringLiteral("12"));
+    setText(form, "editgames", QStringLiteral("100"));
     setText(form, "edadjust", QStringLiteral("-30"));
     m_interaction.answerYesNo(true);
     click(form, "btexecute");
@@ -209,7 +209,7 @@ TEST_F(TeamWindowsTest, CloseDropsTheEditsAndExecuteShiftsTheHistoryYears) {
 
     saveAndReopen();
     EXPECT_EQ(decodeBattingLine(league().teamHistories[0]->batting[0]).year, year - 30);
-    EXPECT_NE(league().seasonHeader.get(sh::seasonGames), 12) << "Close stores nothing";
+    EXPECT_EQ(league().seasonHeader.get(sh::seasonGames), 12) << "Close stores nothing: the sample plays twelve days";
 }
 
 TEST_F(TeamWindowsTest, TheImportDestinationDialogGivesTheDestinationCodes) {

@@ -8,6 +8,7 @@
 #include "league/ui/command_boundary.h"
 #include "league/ui/qt_text.h"
 #include "season/season_options.h"
+#include "season/team_info.h"
 #include "season/ui/season_services.h"
 #include "season/year_shift.h"
 #include "ui_season_options_window.h"
