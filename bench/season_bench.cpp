@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <memory>
 
-#include "league/league.h"
 #include "league/interaction.h"
+#include "league/league.h"
 #include "league/league_io.h"
 #include "league/progress.h"
 #include "reports/league_scores.h"
@@ -80,8 +80,8 @@ void BM_LeagueScoresOfTheSeasonWithCompleteBoxScores(benchmark::State& state) {
     zt::NoProgress progress;
     std::size_t pages = 0;
     for (auto _ : state) {
-        const auto files =
-            zt::reports::leagueScoresFiles(*workspace().league, wholeSeason(), workspace().root / "out" / "s.htm", progress);
+        const auto files = zt::reports::leagueScoresFiles(
+            *workspace().league, wholeSeason(), workspace().root / "out" / "s.htm", progress);
         pages = files.size();
         benchmark::DoNotOptimize(files.data());
     }

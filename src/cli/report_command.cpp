@@ -277,12 +277,12 @@ public:
         m_command->add_option("--from", m_from, "First date")->required();
         m_command->add_option("--to", m_to, "Last date")->required();
         m_command->add_flag("--links", m_links, "Team abbreviations link to the team pages");
-        m_command
-            ->add_option("--boxscores", m_boxScores, "Box score pages: none (the default), newspaper or complete")
-            ->transform(CLI::CheckedTransformer(std::map<std::string, BoxScorePages>{{"none", BoxScorePages::None},
-                                                                                     {"newspaper", BoxScorePages::Newspaper},
-                                                                                     {"complete", BoxScorePages::Complete}},
-                                                CLI::ignore_case));
+        m_command->add_option("--boxscores", m_boxScores, "Box score pages: none (the default), newspaper or complete")
+            ->transform(
+                CLI::CheckedTransformer(std::map<std::string, BoxScorePages>{{"none", BoxScorePages::None},
+                                                                             {"newspaper", BoxScorePages::Newspaper},
+                                                                             {"complete", BoxScorePages::Complete}},
+                                        CLI::ignore_case));
     }
 
     bool parsed() const { return m_command->parsed(); }

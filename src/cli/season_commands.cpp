@@ -89,7 +89,8 @@ public:
         m_subcommand->add_option("--home", m_home, "Home team number")->required();
         m_subcommand->add_option("--visitor", m_visitor, "Visiting team number")->required();
         m_subcommand->add_option("--until", m_until, "Where the box score ends: END (the default) or SUMMARY")
-            ->check(CLI::IsMember(std::vector<std::string>{std::string(season::kEndMarker), std::string(season::kSummaryMarker)}));
+            ->check(CLI::IsMember(
+                std::vector<std::string>{std::string(season::kEndMarker), std::string(season::kSummaryMarker)}));
     }
 
     void run(std::ostream& out) override {

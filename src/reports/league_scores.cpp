@@ -143,10 +143,10 @@ std::vector<ReportFile> leagueScoresFiles(const League& league,
             if (options.boxScores != BoxScorePages::None) {
                 const std::string name = std::to_string(record) + "_" + std::to_string(n) + ".htm";
                 if (boxScores) {
-                    if (const auto found = boxScores->find(
-                            record + 1, game.get(gr::homeTeam), game.get(gr::visitingTeam), marker)) {
-                        files.push_back(ReportFile{folder / name, "<HTML><pre>" + *found + "</PRE></HTML>" +
-                                                                      std::string(kEol)});
+                    if (const auto found =
+                            boxScores->find(record + 1, game.get(gr::homeTeam), game.get(gr::visitingTeam), marker)) {
+                        files.push_back(
+                            ReportFile{folder / name, "<HTML><pre>" + *found + "</PRE></HTML>" + std::string(kEol)});
                     }
                 }
                 link = "<A HREF=" + name + " TARGET=\"_parent\"> B</A>";

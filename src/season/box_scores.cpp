@@ -93,15 +93,13 @@ std::optional<std::string> BoxScoreFile::find(int day, int home, int visitor, st
     const std::size_t marker = endMarker.empty() ? std::string_view::npos : text.find(endMarker, start);
     const std::size_t end = marker == std::string_view::npos ? text.size() : marker + endMarker.size();
     std::string found(text.substr(start, end - start));
-    std::replace_if(found.begin(), found.end(), [](char ch) { return ch == '<' || ch == '>'; }, '-');
+    std::replace_if(
+        found.begin(), found.end(), [](char ch) { return ch == '<' || ch == '>'; }, '-');
     return found;
 }
 
-std::optional<std::string> findBoxScore(const std::filesystem::path& leagueDir,
-                                        int day,
-                                        int home,
-                                        int visitor,
-                                        std::string_view endMarker) {
+std::optional<std::string> findBoxScore(
+    const std::filesystem::path& leagueDir, int day, int home, int visitor, std::string_view endMarker) {
     const auto file = BoxScoreFile::open(leagueDir);
     if (!file) {
         return std::nullopt;
@@ -114,7 +112,8 @@ std::vector<std::string> boxScoreLines(std::string_view found) {
     std::size_t start = 0;
     while (true) {
         const std::size_t end = found.find('\n', start);
-        std::string_view line = found.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+        std::string_view line =
+            found.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
         if (!line.empty() && line.back() == '\r') {
             line.remove_suffix(1);
         }

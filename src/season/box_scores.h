@@ -43,11 +43,8 @@ private:
 };
 
 // One box score from the league folder's file; none when the file or the keys are missing.
-std::optional<std::string> findBoxScore(const std::filesystem::path& leagueDir,
-                                        int day,
-                                        int home,
-                                        int visitor,
-                                        std::string_view endMarker);
+std::optional<std::string> findBoxScore(
+    const std::filesystem::path& leagueDir, int day, int home, int visitor, std::string_view endMarker);
 
 // The lines the box score window shows: the found text without its first line (the rest of the
 // key's line) and its last line (the one holding the marker).

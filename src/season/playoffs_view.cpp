@@ -38,9 +38,9 @@ const std::array<std::string_view, 7>& playoffSeriesNames() {
 
 const std::array<std::string_view, kPlayoffTeamItems>& playoffTeamItems() {
     static constexpr std::array<std::string_view, kPlayoffTeamItems> kItems = {
-        "N/A", "BAL", "BOS", "NY(A)", "TOR",   "TBA", "CHI(A)", "CLE", "DET", "KAN", "MIN",
-        "ANA  ", "OAK", "SEA", "TEX", "ATL", "FLO", "MON", "NY(N)", "PHI", "CHI(N)", "CIN",
-        "HOU", "MIL", "PIT", "STL", "ARI", "COL", "LA",  "SAND", "SANF", "FA "};
+        "N/A",   "BAL", "BOS", "NY(A)", "TOR", "TBA", "CHI(A)", "CLE",   "DET",  "KAN",    "MIN",
+        "ANA  ", "OAK", "SEA", "TEX",   "ATL", "FLO", "MON",    "NY(N)", "PHI",  "CHI(N)", "CIN",
+        "HOU",   "MIL", "PIT", "STL",   "ARI", "COL", "LA",     "SAND",  "SANF", "FA "};
     return kItems;
 }
 

@@ -115,7 +115,8 @@ std::vector<ScheduledGameLine> parseScheduleCsv(const League& league,
         };
         const std::vector<std::string_view> fields = splitFields(line);
         if (fields.size() != 4) {
-            refuse("\"" + leagueTextToUtf8(line) + "\" does not hold four numbers (day, game, home team, visiting team)");
+            refuse("\"" + leagueTextToUtf8(line) +
+                   "\" does not hold four numbers (day, game, home team, visiting team)");
         }
         std::array<int, 4> values{};
         for (std::size_t i = 0; i < fields.size(); ++i) {

@@ -32,8 +32,8 @@ int limitDay(int day, int days) {
 }
 
 std::string shortDateText(const Date& date) {
-    return std::to_string(static_cast<unsigned>(date.month())) + "/" + std::to_string(static_cast<unsigned>(date.day())) +
-           "/" + std::to_string(static_cast<int>(date.year()));
+    return std::to_string(static_cast<unsigned>(date.month())) + "/" +
+           std::to_string(static_cast<unsigned>(date.day())) + "/" + std::to_string(static_cast<int>(date.year()));
 }
 
 std::optional<Date> parseIsoDate(std::string_view text) {
@@ -55,8 +55,8 @@ std::optional<Date> parseIsoDate(std::string_view text) {
     if (!year || !month || !day) {
         return std::nullopt;
     }
-    const Date date{chrono::year{*year}, chrono::month{static_cast<unsigned>(*month)},
-                    chrono::day{static_cast<unsigned>(*day)}};
+    const Date date{
+        chrono::year{*year}, chrono::month{static_cast<unsigned>(*month)}, chrono::day{static_cast<unsigned>(*day)}};
     if (!date.ok()) {
         return std::nullopt;
     }
@@ -65,8 +65,12 @@ std::optional<Date> parseIsoDate(std::string_view text) {
 
 std::string isoDateText(const Date& date) {
     char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(date.year()),
-                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
+    std::snprintf(text,
+                  sizeof text,
+                  "%04d-%02u-%02u",
+                  static_cast<int>(date.year()),
+                  static_cast<unsigned>(date.month()),
+                  static_cast<unsigned>(date.day()));
     return text;
 }
 

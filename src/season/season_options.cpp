@@ -91,9 +91,8 @@ void applySeasonOptions(League& league, const SeasonOptionsValues& values) {
         header.set(sh::seasonYear, static_cast<std::int32_t>(values.year));
         if (league.seasonHeader.get(sh::customSeason) != 0) {
             for (std::size_t i = 0; i < kNameSlots.size(); ++i) {
-                storeName(league.leagueNames[static_cast<std::size_t>(kNameSlots[i].league)],
-                          kNameSlots[i],
-                          values.names[i]);
+                storeName(
+                    league.leagueNames[static_cast<std::size_t>(kNameSlots[i].league)], kNameSlots[i], values.names[i]);
             }
         }
         // The game keeps the games in one byte: only the low 8 bits of a larger number remain.

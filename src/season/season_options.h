@@ -25,12 +25,12 @@ inline constexpr std::string_view kLeagueNamesNote =
 const std::array<std::string_view, kLeagueNameTexts>& leagueNameControls();
 
 struct SeasonOptionsValues {
-    int year = 0;                                        // edyear
-    std::array<std::string, kLeagueNameTexts> names;     // league text
-    std::string games;                                   // editgames, as typed
-    int dhItem = -1;                                     // cbdhrule, -1: none
-    int inningsItem = -1;                                // cbinningsrule, -1: none
-    std::string day;                                     // editday, as typed
+    int year = 0;                                     // edyear
+    std::array<std::string, kLeagueNameTexts> names;  // league text
+    std::string games;                                // editgames, as typed
+    int dhItem = -1;                                  // cbdhrule, -1: none
+    int inningsItem = -1;                             // cbinningsrule, -1: none
+    std::string day;                                  // editday, as typed
 };
 
 SeasonOptionsValues seasonOptionsValues(const League& league);

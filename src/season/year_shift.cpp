@@ -14,12 +14,12 @@ std::string ownerText(const League& league, const StatHistory& block, bool team)
         const std::string name = league.teamName(block.key);
         return "team " + std::to_string(block.key) + (name.empty() ? "" : " (" + name + ")");
     }
-    const PlayerRecord* player = block.key >= 0 ? league.findPlayerById(static_cast<std::uint32_t>(block.key)) : nullptr;
+    const PlayerRecord* player =
+        block.key >= 0 ? league.findPlayerById(static_cast<std::uint32_t>(block.key)) : nullptr;
     if (player == nullptr) {
         return "the player with id " + std::to_string(block.key);
     }
-    return player->get(pf::firstName) + " " + player->get(pf::lastName) + " (player " + std::to_string(block.key) +
-           ")";
+    return player->get(pf::firstName) + " " + player->get(pf::lastName) + " (player " + std::to_string(block.key) + ")";
 }
 
 template <class Line, class Decode, class Encode, class Owner>
@@ -69,12 +69,12 @@ int pass(League& league, int years, bool apply, std::string& refusal) {
     for (const bool team : {false, true}) {
         for (auto& block : team ? league.teamHistories : league.playerHistories) {
             const auto owner = [&] { return ownerText(league, *block, team); };
-            shifted += shiftLines(block->batting, decodeBattingLine, encodeBattingLine, years, apply, "batting",
-                                  owner, refusal);
-            shifted += shiftLines(block->pitching, decodePitchingLine, encodePitchingLine, years, apply, "pitching",
-                                  owner, refusal);
-            shifted += shiftLines(block->fielding, decodeFieldingLine, encodeFieldingLine, years, apply, "fielding",
-                                  owner, refusal);
+            shifted += shiftLines(
+                block->batting, decodeBattingLine, encodeBattingLine, years, apply, "batting", owner, refusal);
+            shifted += shiftLines(
+                block->pitching, decodePitchingLine, encodePitchingLine, years, apply, "pitching", owner, refusal);
+            shifted += shiftLines(
+                block->fielding, decodeFieldingLine, encodeFieldingLine, years, apply, "fielding", owner, refusal);
             if (!refusal.empty()) {
                 return shifted;
             }

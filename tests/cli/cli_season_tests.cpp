@@ -58,9 +58,10 @@ TEST_F(CliSeasonTest, ScheduleImportSavesTheTeamsAndABadLineChangesNothing) {
     const auto before = snapshotFolder(m_dir.path());
     run = runTool({"schedule", "import", m_sea, csv.string()});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.err, "Line 3 of " + csv.string() +
-                           ": the home team 32 is not a team of this league (0 to 29, 30 and 31 for the All-Star "
-                           "teams, -1 for none). The schedule was not changed.\n");
+    EXPECT_EQ(run.err,
+              "Line 3 of " + csv.string() +
+                  ": the home team 32 is not a team of this league (0 to 29, 30 and 31 for the All-Star "
+                  "teams, -1 for none). The schedule was not changed.\n");
     EXPECT_EQ(snapshotFolder(m_dir.path()), before);
 }
 
@@ -90,8 +91,8 @@ TEST_F(CliSeasonTest, ManagerProfilesTravelThroughFilesAndTheQuestionNeedsAnAnsw
     const fs::path file = m_dir / "team2.mps";
     {
         auto league = openLeague(m_sea);
-        season::setManagerProfile(*league, 2, {0.1f, 0.2f, 0.3f, 0.4f, 0.5f, -0.1f, -0.2f, -0.3f, -0.4f, -0.5f, 0.9f,
-                                               -0.9f, 0.25f});
+        season::setManagerProfile(
+            *league, 2, {0.1f, 0.2f, 0.3f, 0.4f, 0.5f, -0.1f, -0.2f, -0.3f, -0.4f, -0.5f, 0.9f, -0.9f, 0.25f});
         saveLeague(*league);
     }
     ASSERT_EQ(runTool({"manager", "export", m_sea, "--team", "2", file.string()}).exitCode, 0);
@@ -135,21 +136,30 @@ TEST_F(CliSeasonTest, ShiftYearsSavesOnYesAndRefusesYearsTheLinesCannotHold) {
 
 TEST_F(CliSeasonTest, LeagueScoresNeedsDatesOfTheSeasonAndAScheduleFile) {
     const fs::path page = m_dir / "scores.htm";
-    CliRun run = runTool({"report", "league-scores", m_sea, "--from", "2026-04-01", "--to", "2026-04-05", "--out",
-                          page.string()});
+    CliRun run = runTool(
+        {"report", "league-scores", m_sea, "--from", "2026-04-01", "--to", "2026-04-05", "--out", page.string()});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err, "The date 2026-04-05 is not a day of the season (2026-04-01 to 2026-04-04)\n");
-    run = runTool({"report", "league-scores", m_sea, "--from", "April 1", "--to", "2026-04-02", "--out",
-                   page.string()});
+    run =
+        runTool({"report", "league-scores", m_sea, "--from", "April 1", "--to", "2026-04-02", "--out", page.string()});
     EXPECT_EQ(run.exitCode, 1);
-    run = runTool({"report", "league-scores", m_sea, "--from", "2026-04-01", "--to", "2026-04-02", "--out",
-                   page.string(), "--boxscores", "weekly"});
+    run = runTool({"report",
+                   "league-scores",
+                   m_sea,
+                   "--from",
+                   "2026-04-01",
+                   "--to",
+                   "2026-04-02",
+                   "--out",
+                   page.string(),
+                   "--boxscores",
+                   "weekly"});
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_FALSE(fs::exists(page));
 
     fs::remove(m_folder / "scores.zt");
-    run = runTool({"report", "league-scores", m_sea, "--from", "2026-04-01", "--to", "2026-04-02", "--out",
-                   page.string()});
+    run = runTool(
+        {"report", "league-scores", m_sea, "--from", "2026-04-01", "--to", "2026-04-02", "--out", page.string()});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err, "No schedule file found or corrupted file\n");
 }

@@ -58,8 +58,8 @@ protected:
 TEST_F(LeagueScoresTest, OneDayWithoutLinks) {
     LeagueScoresOptions options;
     EXPECT_EQ(page(options),
-              std::string(kOpening) + "<u><b>4/1/2003 games</u></b><br><br>\r\n" +
-                  " ATL   0  BOS   3 " + "         W: Baker , Ben (12-3)" + "       L: Carver , Cal (4-9.5)" +
+              std::string(kOpening) + "<u><b>4/1/2003 games</u></b><br><br>\r\n" + " ATL   0  BOS   3 " +
+                  "         W: Baker , Ben (12-3)" + "       L: Carver , Cal (4-9.5)" +
                   "           S: Abbott , Al (21)" + "\r\n" + " BOS   5  ATL   0 \r\n" + "\r\n" +
                   "</pre></body></html>");
 }
@@ -71,8 +71,8 @@ TEST_F(LeagueScoresTest, LinksPointAtTheTeamPages) {
     EXPECT_EQ(page(options),
               std::string(kOpening) + "<u><b>4/1/2003 games</u></b><br><br>\r\n" +
                   "<A HREF=ATL.html TARGET=\"_parent\">ATL</A>   0  <A HREF=BOS.html TARGET=\"_parent\">BOS</A>   3  " +
-                  "         W: Baker , Ben (12-3)" + "       L: Carver , Cal (4-9.5)" + "           S: Abbott , Al (21)" +
-                  "\r\n\r\n</pre></body></html>");
+                  "         W: Baker , Ben (12-3)" + "       L: Carver , Cal (4-9.5)" +
+                  "           S: Abbott , Al (21)" + "\r\n\r\n</pre></body></html>");
 }
 
 TEST_F(LeagueScoresTest, TheRangeGivesTheDaysAndFromAfterToGivesNone) {
@@ -111,7 +111,8 @@ TEST_F(LeagueScoresTest, BoxScorePagesLieBesideThePageAndEveryGameLinksToOne) {
 
     options.boxScores = BoxScorePages::Complete;
     files = reports::leagueScoresFiles(*m_league, options, m_dir / "scores.htm", progress);
-    EXPECT_EQ(files[1].text, "<HTML><pre> at m0 (Day 1)\r\n-b-box-/b-\r\nSUMMARY\r\nWin: Ben Baker\r\nEND</PRE></HTML>\r\n");
+    EXPECT_EQ(files[1].text,
+              "<HTML><pre> at m0 (Day 1)\r\n-b-box-/b-\r\nSUMMARY\r\nWin: Ben Baker\r\nEND</PRE></HTML>\r\n");
 
     options.boxScores = BoxScorePages::None;
     EXPECT_EQ(reports::leagueScoresFiles(*m_league, options, m_dir / "scores.htm", progress).size(), 1u);

@@ -78,9 +78,11 @@ TEST_F(ManagerProfileTest, AFileOfAnotherSizeIsRefusedBeforeTheQuestion) {
         const auto file = m_dir / ("bad" + std::to_string(size) + ".mps");
         writeBytes(file, std::vector<std::uint8_t>(size, 0x3F));
         const ManagerProfile before = profileOf(0);
-        const std::string message = seasonError([&] { season::importManagerProfile(*m_league, 0, file, m_interaction); });
-        EXPECT_EQ(message, "The file " + file.string() + " is not a manager profile: it holds " +
-                               std::to_string(size) + " bytes instead of 52. Nothing was changed.");
+        const std::string message =
+            seasonError([&] { season::importManagerProfile(*m_league, 0, file, m_interaction); });
+        EXPECT_EQ(message,
+                  "The file " + file.string() + " is not a manager profile: it holds " + std::to_string(size) +
+                      " bytes instead of 52. Nothing was changed.");
         EXPECT_EQ(profileOf(0), before);
         EXPECT_TRUE(m_interaction.texts().empty());
     }
@@ -105,7 +107,8 @@ TEST_F(ManagerProfileTest, ApplyStoresEachValueUntilOneDoesNotConvert) {
 }
 
 TEST_F(ManagerProfileTest, ApplyToAllTeamsAndDefaults) {
-    season::applyManagerProfileTexts(*m_league, season::allTeams(*m_league), season::managerProfileTexts(sampleProfile()));
+    season::applyManagerProfileTexts(
+        *m_league, season::allTeams(*m_league), season::managerProfileTexts(sampleProfile()));
     for (int team = 0; team < m_league->teamCount(); ++team) {
         EXPECT_EQ(profileOf(team), sampleProfile());
     }

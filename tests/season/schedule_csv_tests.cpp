@@ -99,7 +99,8 @@ INSTANTIATE_TEST_SUITE_P(
     ImportRefuses,
     testing::Values(
         BadLine{"ThreeFields", "1,2,3", "\"1,2,3\" does not hold four numbers (day, game, home team, visiting team)"},
-        BadLine{"FiveFields", "1,2,3,0,0",
+        BadLine{"FiveFields",
+                "1,2,3,0,0",
                 "\"1,2,3,0,0\" does not hold four numbers (day, game, home team, visiting team)"},
         BadLine{"NotANumber", "1,2,x,0", "'x' is not a whole number"},
         BadLine{"NotWhole", "1,2.5,1,0", "'2.5' is not a whole number"},
@@ -107,9 +108,11 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{"DayTooFar", "100000,2,1,0", "day 100000 is not a day of a schedule (1 to 366)"},
         BadLine{"GameZero", "1,0,1,0", "game 0 is not a game of a day (1 to 15)"},
         BadLine{"GameSixteen", "1,16,1,0", "game 16 is not a game of a day (1 to 15)"},
-        BadLine{"NoSuchHomeTeam", "1,2,5,0",
+        BadLine{"NoSuchHomeTeam",
+                "1,2,5,0",
                 "the home team 5 is not a team of this league (0 to 2, 3 and 4 for the All-Star teams, -1 for none)"},
-        BadLine{"NoSuchVisitor", "1,2,0,-2",
+        BadLine{"NoSuchVisitor",
+                "1,2,0,-2",
                 "the visiting team -2 is not a team of this league (0 to 2, 3 and 4 for the All-Star teams, -1 for "
                 "none)"}),
     [](const auto& info) { return std::string(info.param.name); });

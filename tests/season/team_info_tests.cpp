@@ -14,7 +14,9 @@ class TeamInfoTest : public testing::Test {
 protected:
     void SetUp() override { m_league = buildLeague(); }
     TeamRecord& record(int team) { return m_league->team(team).record; }
-    void setCustom(bool custom) { m_league->seasonHeader.set(sh::customSeason, static_cast<std::uint8_t>(custom ? 1 : 0)); }
+    void setCustom(bool custom) {
+        m_league->seasonHeader.set(sh::customSeason, static_cast<std::uint8_t>(custom ? 1 : 0));
+    }
 
     std::unique_ptr<League> m_league;
 };
@@ -47,10 +49,10 @@ TEST_F(TeamInfoTest, EveryNumberIsStoredInItsField) {
 
 TEST_F(TeamInfoTest, ANumberThatDoesNotConvertStopsThereKeepingTheFieldsBefore) {
     TeamInfoValues values = season::teamInfoValues(*m_league, 0);
-    values.numbers[0] = "7";     // Edit5
-    values.numbers[1] = "8";     // Edit6
-    values.numbers[2] = "3.5";   // edcs
-    values.numbers[3] = "99";    // edwc, never reached
+    values.numbers[0] = "7";    // Edit5
+    values.numbers[1] = "8";    // Edit6
+    values.numbers[2] = "3.5";  // edcs
+    values.numbers[3] = "99";   // edwc, never reached
     const std::int32_t wildCards = record(0).get(tf::wildCardsWon);
     EXPECT_EQ(seasonError([&] { season::applyTeamInfo(*m_league, 0, values); }), "'3.5' is not a valid integer value");
     EXPECT_EQ(record(0).get(tf::wins), 7);

@@ -109,9 +109,9 @@ TEST_F(ScheduleWindowTest, TheRowsShowTheDayAndTeamChangesSurviveSaveAndOpen) {
 
     enterDay(form, QStringLiteral("10"));
     EXPECT_TRUE(form->scoreEdit(2, Side::Home)->text().isEmpty()) << "day 10 is not played";
-    form->teamCombo(2, Side::Visitor)->setCurrentIndex(0);   // N/A: -1
-    form->teamCombo(12, Side::Home)->setCurrentIndex(32);    // NL A-S: teamCount + 1
-    form->teamCombo(12, Side::Visitor)->setCurrentIndex(5);  // team 4
+    form->teamCombo(2, Side::Visitor)->setCurrentIndex(0);         // N/A: -1
+    form->teamCombo(12, Side::Home)->setCurrentIndex(32);          // NL A-S: teamCount + 1
+    form->teamCombo(12, Side::Visitor)->setCurrentIndex(5);        // team 4
     form->scoreEdit(3, Side::Home)->setText(QStringLiteral("9"));  // scores are for information only
     form->close();
 
@@ -181,8 +181,9 @@ TEST_F(ScheduleWindowTest, CsvExportEqualsTheCommandLineAndImportChecksEveryLine
     writeText(bad, "Day,Game,Home Team,Vis Team\r\n1,1,1,2\r\n1,16,1,2\r\n");
     m_dialogs.setNextFileName(q(bad));
     QTest::mouseClick(in<QPushButton>(form, "btimport"), Qt::LeftButton);
-    EXPECT_EQ(m_interaction.texts().back(),
-              "Line 3 of " + bad.string() + ": game 16 is not a game of a day (1 to 15). The schedule was not changed.");
+    EXPECT_EQ(
+        m_interaction.texts().back(),
+        "Line 3 of " + bad.string() + ": game 16 is not a game of a day (1 to 15). The schedule was not changed.");
     EXPECT_FALSE(league().changed());
 
     const fs::path longer = m_dir / "longer.csv";

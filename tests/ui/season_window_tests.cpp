@@ -108,8 +108,8 @@ TEST_F(TeamWindowsTest, TeamWindowsWaitForAPlayerOfATeam) {
 TEST_F(TeamWindowsTest, ManagerProfileAppliesDefaultsAndExportsLikeTheCommandLine) {
     const int opened = currentTeam();
     const int other = (opened + 3) % league().teamCount();
-    season::setManagerProfile(league(), opened, {0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f,
-                                                 0.1f, 0.1f});
+    season::setManagerProfile(
+        league(), opened, {0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f, 0.1f});
     auto* form = app::createManagerProfileWindow(*m_window);
     form->show();
     auto* teams = in<QComboBox>(form, "cbteamprof");
@@ -135,10 +135,9 @@ TEST_F(TeamWindowsTest, ManagerProfileAppliesDefaultsAndExportsLikeTheCommandLin
     EXPECT_EQ(season::managerProfileOf(league().team(opened).record), season::ManagerProfile{});
     const fs::path cliFile = m_dir / "cli.mps";
     std::ostringstream out, err;
-    ASSERT_EQ(cli::runCli({"manager", "export", m_sea.string(), "--team", std::to_string(other), cliFile.string()},
-                          out,
-                          err),
-              0)
+    ASSERT_EQ(
+        cli::runCli({"manager", "export", m_sea.string(), "--team", std::to_string(other), cliFile.string()}, out, err),
+        0)
         << err.str();
     EXPECT_EQ(readBytes(windowFile), readBytes(cliFile));
 }

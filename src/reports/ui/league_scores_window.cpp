@@ -1,8 +1,8 @@
 #include "reports/ui/league_scores_window.h"
 
 #include <QCoreApplication>
-#include <algorithm>
 #include <QPushButton>
+#include <algorithm>
 
 #include "league/league.h"
 #include "league/progress.h"
@@ -22,12 +22,14 @@ namespace zt::reports::ui {
 namespace {
 
 QDate toQDate(const season::Date& date) {
-    return QDate(static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
+    return QDate(static_cast<int>(date.year()),
+                 static_cast<int>(static_cast<unsigned>(date.month())),
                  static_cast<int>(static_cast<unsigned>(date.day())));
 }
 
 season::Date fromQDate(const QDate& date) {
-    return season::Date{std::chrono::year{date.year()}, std::chrono::month{static_cast<unsigned>(date.month())},
+    return season::Date{std::chrono::year{date.year()},
+                        std::chrono::month{static_cast<unsigned>(date.month())},
                         std::chrono::day{static_cast<unsigned>(date.day())}};
 }
 

@@ -21,7 +21,10 @@ QLineEdit* valueEdit(const QDialog& window, int index) {
 }  // namespace
 
 Tmanagerfrm::Tmanagerfrm(League& league, int team, const SeasonServices& services, QWidget* parent)
-    : QDialog(parent), m_ui(std::make_unique<::Ui::Tmanagerfrm>()), m_league(league), m_openedFor(team),
+    : QDialog(parent),
+      m_ui(std::make_unique<::Ui::Tmanagerfrm>()),
+      m_league(league),
+      m_openedFor(team),
       m_services(services) {
     m_ui->setupUi(this);
     for (int i = 0; i < kManagerProfileValues; ++i) {
@@ -106,8 +109,8 @@ void Tmanagerfrm::exportFile() {
 }
 
 void Tmanagerfrm::importFile() {
-    const QString file = m_services.openFile(
-        this, QStringLiteral("Import settings"), QString::fromLatin1(kManagerProfileFilter));
+    const QString file =
+        m_services.openFile(this, QStringLiteral("Import settings"), QString::fromLatin1(kManagerProfileFilter));
     if (file.isEmpty()) {
         return;
     }

@@ -45,9 +45,7 @@ void Tplayoffsfrm::connectControls() {
     const auto command = [this](auto handler) {
         return zt::ui::commandSlot([this]() -> Interaction& { return *m_services.interaction; }, handler);
     };
-    connect(m_ui->cbseries, &QComboBox::currentIndexChanged, this, command([this](int series) {
-                showSeries(series);
-            }));
+    connect(m_ui->cbseries, &QComboBox::currentIndexChanged, this, command([this](int series) { showSeries(series); }));
     for (int game = 1; game <= PlayoffSeries::kGames; ++game) {
         for (const bool visitor : {true, false}) {
             connect(teamCombo(game, visitor), &QComboBox::currentIndexChanged, this, command([=, this](int item) {
@@ -57,8 +55,8 @@ void Tplayoffsfrm::connectControls() {
                     }));
             connect(runsEdit(game, visitor), &QLineEdit::textEdited, this, command([=, this](const QString& text) {
                         if (m_storing) {
-                            setPlayoffRuns(m_league, m_ui->cbseries->currentIndex(), game - 1, visitor,
-                                           text.toStdString());
+                            setPlayoffRuns(
+                                m_league, m_ui->cbseries->currentIndex(), game - 1, visitor, text.toStdString());
                         }
                     }));
         }
@@ -75,8 +73,9 @@ void Tplayoffsfrm::showSeries(int series) {
         const GameResult& result = shown.games[static_cast<std::size_t>(game - 1)];
         for (const bool visitor : {true, false}) {
             teamCombo(game, visitor)->setCurrentIndex(playoffTeamItem(result, visitor));
-            runsEdit(game, visitor)->setText(QString::fromStdString(
-                playoffRunsText(visitor ? result.get(gr::visitorRuns) : result.get(gr::homeRuns))));
+            runsEdit(game, visitor)
+                ->setText(QString::fromStdString(
+                    playoffRunsText(visitor ? result.get(gr::visitorRuns) : result.get(gr::homeRuns))));
         }
     }
     m_storing = true;

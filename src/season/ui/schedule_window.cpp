@@ -29,12 +29,14 @@ QString comboName(int game, Side side) {
 }
 
 QDate toQDate(const Date& date) {
-    return QDate(static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
+    return QDate(static_cast<int>(date.year()),
+                 static_cast<int>(static_cast<unsigned>(date.month())),
                  static_cast<int>(static_cast<unsigned>(date.day())));
 }
 
 Date fromQDate(const QDate& date) {
-    return Date{std::chrono::year{date.year()}, std::chrono::month{static_cast<unsigned>(date.month())},
+    return Date{std::chrono::year{date.year()},
+                std::chrono::month{static_cast<unsigned>(date.month())},
                 std::chrono::day{static_cast<unsigned>(date.day())}};
 }
 
@@ -125,7 +127,8 @@ void Tschedulefrm::showDay(int day) {
     m_ui->calendar->setSelectedDate(toQDate(dateOfDay(m_league, day)));
     for (int game = 1; game <= kScheduleGames; ++game) {
         for (const Side side : {Side::Visitor, Side::Home}) {
-            teamCombo(game, side)->setCurrentIndex(scheduleTeamItem(m_league, scheduledTeam(m_league, day, game, side)));
+            teamCombo(game, side)
+                ->setCurrentIndex(scheduleTeamItem(m_league, scheduledTeam(m_league, day, game, side)));
         }
         const GameResult& result =
             m_league.gameScores[static_cast<std::size_t>(day - 1)].games[static_cast<std::size_t>(game - 1)];

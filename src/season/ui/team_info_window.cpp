@@ -19,7 +19,10 @@ QLineEdit* numberEdit(const QDialog& window, std::size_t index) {
 }  // namespace
 
 Tteaminfofrm::Tteaminfofrm(League& league, int team, const SeasonServices& services, QWidget* parent)
-    : QDialog(parent), m_ui(std::make_unique<::Ui::Tteaminfofrm>()), m_league(league), m_team(team),
+    : QDialog(parent),
+      m_ui(std::make_unique<::Ui::Tteaminfofrm>()),
+      m_league(league),
+      m_team(team),
       m_services(services) {
     m_ui->setupUi(this);
     const TeamInfoValues values = teamInfoValues(league, team);
