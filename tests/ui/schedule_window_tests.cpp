@@ -84,6 +84,8 @@ TEST_F(ScheduleWindowTest, DaysStayWithinTheScheduleOnEveryPath) {
     EXPECT_EQ(form->shownDay(), 12);
     enterDay(form, QStringLiteral("0"));
     EXPECT_EQ(form->shownDay(), 1);
+    enterDay(form, QStringLiteral("123456789012345678901234"));
+    EXPECT_EQ(form->shownDay(), 12);
     enterDay(form, QStringLiteral("x7"));  // only digits reach the box
     EXPECT_EQ(in<QLineEdit>(form, "editgameno")->text(), QStringLiteral("7"));
     EXPECT_EQ(form->shownDay(), 7);

@@ -139,11 +139,16 @@ void Tschedulefrm::showDay(int day) {
 }
 
 void Tschedulefrm::dayEntered() {
+    const QString text = m_ui->editgameno->text();
+    if (text.isEmpty()) {
+        showDay(m_day);
+        return;
+    }
     bool ok = false;
-    const qlonglong typed = m_ui->editgameno->text().toLongLong(&ok);
-    // Digits only reach the box; a number too long for an int is past the last day anyway.
-    const int day = !ok ? 1 : typed > scheduleDays(m_league) ? scheduleDays(m_league) : static_cast<int>(typed);
-    goToDay(day);
+    const qlonglong typed = text.toLongLong(&ok);
+    // Only digits reach the box: a number too long to read is past the last day.
+    const int days = scheduleDays(m_league);
+    goToDay(!ok || typed > days ? days : static_cast<int>(typed));
 }
 
 void Tschedulefrm::calendarClicked(const QDate& date) {
