@@ -2,6 +2,8 @@
 // of 20 records of every mode, read from disk and run.
 #include <benchmark/benchmark.h>
 
+#include "fixed_answers.h"
+
 #include <filesystem>
 #include <memory>
 
@@ -19,17 +21,6 @@ using zt::globaledit::GlobalEditSettings;
 using zt::globaledit::Mode;
 
 // Answers nothing and keeps nothing: the runs of the benchmark ask no question.
-class SilentInteraction final : public zt::Interaction {
-public:
-    bool askYesNo(const std::string&, zt::DefaultButton) override { return false; }
-    zt::Answer askYesNoCancel(const std::string&) override { return zt::Answer::Cancel; }
-    void information(const std::string&) override {}
-    void warning(const std::string&) override {}
-    std::optional<std::string> promptText(const std::string&, const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-};
-
 // Thirty teams of 600 players and 2,000 free agents: 20,000 players.
 zt::League& league() {
     static const std::unique_ptr<zt::League> built = [] {
@@ -52,7 +43,7 @@ GlobalEditSettings settings(int field, Mode mode, std::string modifier) {
 
 void BM_FormulaRun(benchmark::State& state) {
     zt::League& players = league();
-    SilentInteraction interaction;
+    zt::bench::FixedAnswers interaction(false);
     zt::globaledit::EditRandom random(1);
     zt::globaledit::RunContext context{0, random, interaction, true};
     const auto run = settings(46, Mode::Formula, "BHITS/600*1.1 + AGE/100 + bavgl*(1+bslgr)");  // Star Rating
@@ -106,7 +97,7 @@ void BM_GbeFileOfTwentyRecords(benchmark::State& state) {
     for (std::size_t i = 1; i < records.size(); ++i) {
         zt::globaledit::appendGbeFile(file, records[i]);
     }
-    SilentInteraction interaction;
+    zt::bench::FixedAnswers interaction(false);
     zt::globaledit::EditRandom random(1);
     zt::globaledit::RunContext context{0, random, interaction, true};
     zt::NoProgress progress;

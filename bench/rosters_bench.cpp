@@ -3,6 +3,8 @@
 // move and APPLY, so it has to stay well below what a user notices.
 #include <benchmark/benchmark.h>
 
+#include "fixed_answers.h"
+
 #include <memory>
 
 #include "league/interaction.h"
@@ -15,17 +17,6 @@
 namespace {
 
 // Accepts every injured player, so no iteration stops on a question.
-class AcceptAll final : public zt::Interaction {
-public:
-    bool askYesNo(const std::string&, zt::DefaultButton) override { return true; }
-    zt::Answer askYesNoCancel(const std::string&) override { return zt::Answer::Yes; }
-    void information(const std::string&) override {}
-    void warning(const std::string&) override {}
-    std::optional<std::string> promptText(const std::string&, const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-};
-
 zt::League& largeLeague() {
     static const std::unique_ptr<zt::League> league = [] {
         zt::sample::SampleOptions options;
@@ -42,7 +33,7 @@ constexpr int kTeam = 17;
 
 void BM_CheckLineups(benchmark::State& state) {
     zt::League& league = largeLeague();
-    AcceptAll accept;
+    zt::bench::FixedAnswers accept(true);
     std::size_t changes = 0;
     for (auto _ : state) {
         changes += zt::checkLineups(league, kTeam, accept).changes.size();
@@ -62,7 +53,7 @@ void BM_LineupView(benchmark::State& state) {
 // A player to another team and back: two roster searches and two lineup checks.
 void BM_TransferAndBack(benchmark::State& state) {
     zt::League& league = largeLeague();
-    AcceptAll accept;
+    zt::bench::FixedAnswers accept(true);
     zt::PlayerRecord* player = nullptr;
     for (auto& candidate : league.players) {
         if (candidate->teamIndex() == kTeam && league.isOnRoster(*candidate, kTeam)) {

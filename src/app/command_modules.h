@@ -22,7 +22,10 @@ void installRatingCommands(TForm1& window);
 // Edit > Global Editing and its window.
 void installGlobalEditCommands(TForm1& window);
 
-// Reports > Rosters Stats, Standings and Teams Charts and their windows.
+// Reports > Rosters Stats, Standings, Teams Charts and League Scores and their windows.
 void installReportCommands(TForm1& window);
+
+// Season Schedule, Playoffs, Team Info, Manager Profile and Season Info & Options.
+void installSeasonCommands(TForm1& window);
 
 }  // namespace zt::app

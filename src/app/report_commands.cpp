@@ -12,6 +12,7 @@
 #include "league/ui/qt_text.h"
 #include "players/player_grid.h"
 #include "players/ui/player_grid_panel.h"
+#include "reports/ui/league_scores_window.h"
 #include "reports/ui/report_placement.h"
 #include "reports/ui/report_save_dialog.h"
 #include "reports/ui/report_services.h"
@@ -54,6 +55,7 @@ public:
         add(window.menu().rostersStats, [&window] { return createRostersStatsWindow(window); });
         add(window.menu().standings, [&window] { return createStandingsWindow(window); });
         add(window.menu().teamsCharts, [&window] { return createTeamPerformanceWindow(window); });
+        add(window.menu().leagueScores, [&window] { return createLeagueScoresWindow(window); });
     }
 
     // The interaction is read when a window opens: tests and the window may replace it.
@@ -73,11 +75,12 @@ public:
 private:
     template <class Create>
     void add(QAction* action, Create create) {
-        QObject::connect(action, &QAction::triggered, &m_window, [this, create] {
+        // Opening may be refused (League Scores without a schedule): the message is shown.
+        QObject::connect(action, &QAction::triggered, &m_window, m_window.command([this, create] {
             if (m_window.league() != nullptr) {
                 create()->exec();
             }
-        });
+        }));
         m_window.addLeagueCommand(action);
     }
 
@@ -134,6 +137,11 @@ reports::ui::Tstandfrm* createStandingsWindow(TForm1& window) {
 reports::ui::Tteamperffrm* createTeamPerformanceWindow(TForm1& window) {
     return commandsOf(window).prepare(
         new reports::ui::Tteamperffrm(*window.league(), commandsOf(window).services(), &window));
+}
+
+reports::ui::Tleaguescoresfrm* createLeagueScoresWindow(TForm1& window) {
+    return commandsOf(window).prepare(
+        new reports::ui::Tleaguescoresfrm(*window.league(), commandsOf(window).services(), &window));
 }
 
 const reports::ui::ReportSaveDialog& reportSaveDialog(const TForm1& window) {

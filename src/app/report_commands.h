@@ -5,6 +5,7 @@ class ReportSaveDialog;
 class Tfrmstats;
 class Tstandfrm;
 class Tteamperffrm;
+class Tleaguescoresfrm;
 }  // namespace zt::reports::ui
 
 namespace zt::app {
@@ -17,6 +18,8 @@ class TForm1;
 reports::ui::Tfrmstats* createRostersStatsWindow(TForm1& window);
 reports::ui::Tstandfrm* createStandingsWindow(TForm1& window);
 reports::ui::Tteamperffrm* createTeamPerformanceWindow(TForm1& window);
+// Refuses a league without a schedule with zt::Error.
+reports::ui::Tleaguescoresfrm* createLeagueScoresWindow(TForm1& window);
 
 // The main window's one "Save report file" dialog.
 const reports::ui::ReportSaveDialog& reportSaveDialog(const TForm1& window);

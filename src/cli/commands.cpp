@@ -15,6 +15,10 @@ std::vector<std::unique_ptr<CliCommand>> makeCommands() {
     commands.push_back(makeEvalCommand());
     commands.push_back(makeRecalcCommand());
     commands.push_back(makeReportCommand());
+    commands.push_back(makeScheduleCommand());
+    commands.push_back(makeBoxScoreCommand());
+    commands.push_back(makeManagerCommand());
+    commands.push_back(makeShiftYearsCommand());
     return commands;
 }
 

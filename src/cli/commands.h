@@ -17,5 +17,9 @@ std::unique_ptr<CliCommand> makeTransferCommand();
 std::unique_ptr<CliCommand> makeEvalCommand();
 std::unique_ptr<CliCommand> makeRecalcCommand();
 std::unique_ptr<CliCommand> makeReportCommand();
+std::unique_ptr<CliCommand> makeScheduleCommand();
+std::unique_ptr<CliCommand> makeBoxScoreCommand();
+std::unique_ptr<CliCommand> makeManagerCommand();
+std::unique_ptr<CliCommand> makeShiftYearsCommand();
 
 }  // namespace zt::cli

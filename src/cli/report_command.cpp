@@ -17,12 +17,15 @@
 #include "league/league.h"
 #include "reports/column_order.h"
 #include "reports/league_index.h"
+#include "reports/league_scores.h"
 #include "reports/report_files.h"
 #include "reports/rosters_pages.h"
 #include "reports/rosters_stats.h"
 #include "reports/standings.h"
 #include "reports/table_writers.h"
 #include "reports/team_performance.h"
+#include "season/schedule.h"
+#include "season/season_calendar.h"
 
 namespace zt::cli {
 
@@ -262,6 +265,67 @@ private:
     std::string m_description{kDefaultPerformanceDescription};
 };
 
+class LeagueScoresReport {
+public:
+    void configure(CLI::App& report) {
+        m_command = report.add_subcommand(
+            "league-scores",
+            "The \"Leagues Scores\" page of the games between two dates (YYYY-MM-DD), with box score pages beside it "
+            "when asked");
+        m_common.addTo(*m_command, "Page to write");
+        m_command->get_option("--out")->required();
+        m_command->add_option("--from", m_from, "First date")->required();
+        m_command->add_option("--to", m_to, "Last date")->required();
+        m_command->add_flag("--links", m_links, "Team abbreviations link to the team pages");
+        m_command->add_option("--boxscores", m_boxScores, "Box score pages: none (the default), newspaper or complete")
+            ->transform(
+                CLI::CheckedTransformer(std::map<std::string, BoxScorePages>{{"none", BoxScorePages::None},
+                                                                             {"newspaper", BoxScorePages::Newspaper},
+                                                                             {"complete", BoxScorePages::Complete}},
+                                        CLI::ignore_case));
+    }
+
+    bool parsed() const { return m_command->parsed(); }
+
+    void run() const {
+        const auto league = m_common.league.open();
+        season::requireSchedule(*league);
+        LeagueScoresOptions options;
+        options.fromRecord = record(*league, m_from);
+        options.toRecord = record(*league, m_to);
+        options.links = m_links;
+        options.boxScores = m_boxScores;
+        options.headerFile = m_common.headerFile(*league);
+        options.footerFile = m_common.footerFile(*league);
+        TerminalProgress progress;
+        writeLeagueScores(*league, options, m_common.out, progress);
+    }
+
+private:
+    // The scores record of a date, which must be a day of the schedule, as the window's pickers allow.
+    static int record(const League& league, const std::string& text) {
+        const auto date = season::parseIsoDate(text);
+        const int days = season::scheduleDays(league);
+        const std::string range = season::isoDateText(season::dateOfDay(league, 1)) + " to " +
+                                  season::isoDateText(season::dateOfDay(league, days));
+        if (!date) {
+            throw Error("'" + text + "' is not a date (YYYY-MM-DD); the season's days run from " + range);
+        }
+        const int day = season::dayOfDate(league, *date);
+        if (day < 1 || day > days) {
+            throw Error("The date " + text + " is not a day of the season (" + range + ")");
+        }
+        return day - 1;
+    }
+
+    CLI::App* m_command = nullptr;
+    CommonOptions m_common;
+    std::string m_from;
+    std::string m_to;
+    bool m_links = false;
+    BoxScorePages m_boxScores = BoxScorePages::None;
+};
+
 class ReportCommand final : public CliCommand {
 public:
     void configure(CLI::App& app) override {
@@ -270,6 +334,7 @@ public:
         m_standings.configure(*m_subcommand);
         m_rosters.configure(*m_subcommand);
         m_performance.configure(*m_subcommand);
+        m_scores.configure(*m_subcommand);
     }
 
     void run(std::ostream& out) override {
@@ -279,6 +344,8 @@ public:
             m_rosters.run(out);
         } else if (m_performance.parsed()) {
             m_performance.run(out);
+        } else if (m_scores.parsed()) {
+            m_scores.run();
         }
     }
 
@@ -286,6 +353,7 @@ private:
     StandingsReport m_standings;
     RostersReport m_rosters;
     TeamPerformanceReport m_performance;
+    LeagueScoresReport m_scores;
 };
 
 }  // namespace

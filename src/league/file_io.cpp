@@ -123,10 +123,7 @@ void FileTransaction::stage(const fs::path& target, std::span<const std::uint8_t
     // A target staged twice (a league opened from its players.zt re-creates that file as the
     // selected file) keeps one temporary holding the last content.
     // Compared in normal form: "players.zt" and "./players.zt" are one file and one temporary.
-    const bool known = std::any_of(m_staged.begin(), m_staged.end(), [&](const Staged& s) {
-        return s.target.lexically_normal() == target.lexically_normal();
-    });
-    if (!known) {
+    if (m_stagedTargets.insert(target.lexically_normal().native()).second) {
         m_staged.push_back({temporary, target});
     }
     try {

@@ -58,7 +58,30 @@ std::string contents(const fs::path& path) {
 struct GoldenCase {
     const char* file;
     std::vector<std::string> arguments;  // after "report", the league and --out are added
+    // Files the report writes beside --out, compared with golden files named after `file`.
+    std::vector<std::string> beside = {};
 };
+
+// Compares a written file with its golden file, or writes the golden file when asked to.
+void compareWithGolden(const fs::path& written, const std::string& goldenName) {
+    const fs::path golden = kGoldenDir / goldenName;
+    if (std::getenv("ZT_UPDATE_GOLDEN") != nullptr) {
+        fs::copy_file(written, golden, fs::copy_options::overwrite_existing);
+        return;
+    }
+    ASSERT_TRUE(fs::exists(golden)) << golden << " is missing: run scripts/update-golden";
+    // Compared as text so that a difference shows where it starts.
+    const std::string expected = contents(golden);
+    const std::string actual = contents(written);
+    if (actual != expected) {
+        std::size_t at = 0;
+        while (at < actual.size() && at < expected.size() && actual[at] == expected[at]) {
+            ++at;
+        }
+        FAIL() << goldenName << " differs from its golden file at byte " << at
+               << ":\n  expected: " << expected.substr(at, 80) << "\n  actual:   " << actual.substr(at, 80);
+    }
+}
 
 class Golden : public testing::TestWithParam<GoldenCase> {};
 
@@ -74,49 +97,49 @@ TEST_P(Golden, OutputMatchesTheReviewedFile) {
     ASSERT_EQ(cli::runCli(args, stdoutText, stderrText), 0) << stderrText.str();
     EXPECT_EQ(stderrText.str(), "");
 
-    const fs::path golden = kGoldenDir / c.file;
-    if (std::getenv("ZT_UPDATE_GOLDEN") != nullptr) {
-        fs::copy_file(out, golden, fs::copy_options::overwrite_existing);
-        GTEST_SKIP() << "wrote " << golden;
+    compareWithGolden(out, c.file);
+    for (const std::string& page : c.beside) {
+        compareWithGolden(out.parent_path() / page, fs::path(c.file).stem().string() + "_" + page);
     }
-    ASSERT_TRUE(fs::exists(golden)) << golden << " is missing: run scripts/update-golden";
-    // Compared as text so that a difference shows where it starts.
-    const std::string expected = contents(golden);
-    const std::string actual = contents(out);
-    if (actual != expected) {
-        std::size_t at = 0;
-        while (at < actual.size() && at < expected.size() && actual[at] == expected[at]) {
-            ++at;
-        }
-        FAIL() << c.file << " differs from its golden file at byte " << at
-               << ":\n  expected: " << expected.substr(at, 80) << "\n  actual:   " << actual.substr(at, 80);
+    if (std::getenv("ZT_UPDATE_GOLDEN") != nullptr) {
+        GTEST_SKIP() << "wrote the golden files of " << c.file;
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Reports,
     Golden,
-    testing::Values(GoldenCase{"standings.html", {"standings"}},
-                    GoldenCase{"standings_by_name_without_links.txt",
-                               {"standings", "--teams-by", "name", "--no-links", "--csv"}},
-                    GoldenCase{"rosters_team3.html", {"rosters", "--team", "3"}},
-                    GoldenCase{"rosters_team3_tables.html", {"rosters", "--team", "3", "--html-table"}},
-                    GoldenCase{"rosters_team3_years_sorted.html",
-                               {"rosters",
-                                "--team",
-                                "3",
-                                "--years",
-                                "2024-2026",
-                                "--batting-sort",
-                                "Avg",
-                                "--pitching-sort",
-                                "ERA",
-                                "--zero-games",
-                                "--no-minor-links"}},
-                    GoldenCase{"team_performance_team3.html", {"team-performance", "--team", "3"}},
-                    GoldenCase{"team_performance_team3.csv", {"team-performance", "--team", "3", "--csv"}},
-                    GoldenCase{"team_performance_all.html", {"team-performance", "--all-teams"}},
-                    GoldenCase{"team_performance_all.csv", {"team-performance", "--all-teams", "--csv"}}),
+    testing::Values(
+        GoldenCase{"standings.html", {"standings"}},
+        GoldenCase{"standings_by_name_without_links.txt", {"standings", "--teams-by", "name", "--no-links", "--csv"}},
+        GoldenCase{"rosters_team3.html", {"rosters", "--team", "3"}},
+        GoldenCase{"rosters_team3_tables.html", {"rosters", "--team", "3", "--html-table"}},
+        GoldenCase{"rosters_team3_years_sorted.html",
+                   {"rosters",
+                    "--team",
+                    "3",
+                    "--years",
+                    "2024-2026",
+                    "--batting-sort",
+                    "Avg",
+                    "--pitching-sort",
+                    "ERA",
+                    "--zero-games",
+                    "--no-minor-links"}},
+        GoldenCase{"team_performance_team3.html", {"team-performance", "--team", "3"}},
+        GoldenCase{"team_performance_team3.csv", {"team-performance", "--team", "3", "--csv"}},
+        GoldenCase{"team_performance_all.html", {"team-performance", "--all-teams"}},
+        GoldenCase{"team_performance_all.csv", {"team-performance", "--all-teams", "--csv"}},
+        GoldenCase{"league_scores.htm", {"league-scores", "--from", "2026-04-01", "--to", "2026-04-02"}},
+        GoldenCase{"league_scores_links.htm",
+                   {"league-scores", "--from", "2026-04-02", "--to", "2026-04-02", "--links"}},
+        GoldenCase{
+            "league_scores_newspaper.htm",
+            {"league-scores", "--from", "2026-04-01", "--to", "2026-04-01", "--links", "--boxscores", "newspaper"},
+            {"0_1.htm"}},
+        GoldenCase{"league_scores_complete.htm",
+                   {"league-scores", "--from", "2026-04-03", "--to", "2026-04-03", "--boxscores", "complete"},
+                   {"2_15.htm"}}),
     [](const auto& info) {
         std::string name = info.param.file;
         for (char& ch : name) {

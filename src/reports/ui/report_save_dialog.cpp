@@ -12,6 +12,10 @@ QString ReportSaveDialog::chooseHtml(QWidget* parent) {
     return choose(parent, kHtmlFilter, "html");
 }
 
+QString ReportSaveDialog::chooseHtmPage(QWidget* parent) {
+    return choose(parent, kHtmlFilter, "htm");
+}
+
 QString ReportSaveDialog::chooseText(QWidget* parent) {
     return choose(parent, kTextFilter, "txt");
 }

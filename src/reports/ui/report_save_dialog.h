@@ -25,6 +25,8 @@ public:
 
     QString chooseCsv(QWidget* parent);
     QString chooseHtml(QWidget* parent);
+    // The HTML filter with ".htm" added to a name without suffix (the league scores page).
+    QString chooseHtmPage(QWidget* parent);
     QString chooseText(QWidget* parent);
 
     const QString& filter() const { return m_filter; }
