@@ -9,6 +9,7 @@ void installCommandModules(TForm1& window) {
     installGlobalEditCommands(window);
     installRatingCommands(window);
     installReportCommands(window);
+    installPlayerToolCommands(window);
 }
 
 }  // namespace zt::app

@@ -15,6 +15,11 @@ std::vector<std::unique_ptr<CliCommand>> makeCommands() {
     commands.push_back(makeEvalCommand());
     commands.push_back(makeRecalcCommand());
     commands.push_back(makeReportCommand());
+    commands.push_back(makeHistoryCommand());
+    commands.push_back(makeExportPlayersCommand());
+    commands.push_back(makeImportPlayersCommand());
+    commands.push_back(makeExportRostersCommand());
+    commands.push_back(makeImportRostersCommand());
     return commands;
 }
 

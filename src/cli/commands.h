@@ -17,5 +17,10 @@ std::unique_ptr<CliCommand> makeTransferCommand();
 std::unique_ptr<CliCommand> makeEvalCommand();
 std::unique_ptr<CliCommand> makeRecalcCommand();
 std::unique_ptr<CliCommand> makeReportCommand();
+std::unique_ptr<CliCommand> makeHistoryCommand();
+std::unique_ptr<CliCommand> makeExportPlayersCommand();
+std::unique_ptr<CliCommand> makeImportPlayersCommand();
+std::unique_ptr<CliCommand> makeExportRostersCommand();
+std::unique_ptr<CliCommand> makeImportRostersCommand();
 
 }  // namespace zt::cli
