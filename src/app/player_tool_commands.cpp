@@ -223,7 +223,10 @@ void PlayerToolCommands::freeExportPoolCommand() {
     }
     if (freeExportPool(*league(), interaction())) {
         m_window.showDefaultTeam();
-        m_window.gridPanel()->setTeamCaption(ui::fromLeagueText(m_window.settings().defaultTeamName));
+        // The caption kept with the default team, when one was kept (else the one just shown).
+        if (!m_window.settings().defaultTeamName.empty()) {
+            m_window.gridPanel()->setTeamCaption(ui::fromLeagueText(m_window.settings().defaultTeamName));
+        }
     }
 }
 
@@ -289,7 +292,9 @@ void PlayerToolCommands::importRostersCommand() {
     for (const QString& file : files) {
         ui::runCommand(interaction(), [&] {
             const RostersFile rosters = readRostersFile(ui::toPath(file), *league());
-            importRosters(*league(), rosters, interaction(), showImported);
+            const RostersImportResult result = importRosters(*league(), rosters, interaction(), showImported);
+            // Listed again: the lineup page and the editor show what the lineup check left.
+            m_window.fillGrid(result.team, grid()->levelFilter());
         });
     }
 }

@@ -247,14 +247,6 @@ TEST_F(HistoryEditingTest, AnUnchangedPitchingLineConfirmedLosesOnlyItsHiddenExt
               uninterpreted);
 }
 
-TEST_F(HistoryEditingTest, ConfirmingWithoutALineOnlyMarksTheLeagueChanged) {
-    StatHistory empty;
-    const std::vector<std::string> values(historyColumns(HistoryKind::Batting).size());
-    EXPECT_FALSE(confirmHistoryLine(*m_league, empty, HistoryKind::Batting, -1, values));
-    EXPECT_TRUE(empty.batting.empty());
-    EXPECT_TRUE(m_league->changed());
-}
-
 TEST_F(HistoryEditingTest, ALineAddedToAFreeAgentIsForTheFreeAgentsAndHisPosition) {
     const int agent = static_cast<int>(m_league->players.size()) - 1;
     ASSERT_EQ(player(agent).teamIndex(), kFreeAgentTeam);
@@ -289,34 +281,6 @@ TEST_F(HistoryEditingTest, DeletingTheOnlyLineLeavesOneEmptyRow) {
     for (int c = 0; c < table.columnCount(); ++c) {
         EXPECT_EQ(table.text(1, c), "") << c;
     }
-}
-
-TEST_F(HistoryEditingTest, AnsweringNoDeletesNothing) {
-    StatHistory& block = history(0);
-    const StatHistory before = block;
-    m_ask.answerYesNo(false);
-    EXPECT_FALSE(deleteHistoryLine(*m_league, block, HistoryKind::Batting, 0, m_ask));
-    EXPECT_EQ(block, before);
-    EXPECT_FALSE(m_league->changed());
-}
-
-TEST_F(HistoryEditingTest, TheSummaryTableListsTheLinesWithTheirIndexHidden) {
-    StatHistory& block = history(0);
-    BattingLineData data = decodeBattingLine(block.batting[1]);
-    data.team = 40;  // no team of this league: an empty cell
-    encodeBattingLine(data, block.batting[1]);
-    const reports::ReportTable table = historySummaryTable(*m_league, &block, HistoryKind::Batting);
-    ASSERT_EQ(table.rowCount(), 3);
-    EXPECT_TRUE(table.fixedRow);
-    const int index = historyIndexColumn(HistoryKind::Batting);
-    EXPECT_TRUE(table.isColumnHidden(index));
-    EXPECT_EQ(table.text(0, 0), "Year");
-    EXPECT_EQ(table.text(0, 26), "Pickoffs");
-    EXPECT_EQ(table.text(1, index), "0");
-    EXPECT_EQ(table.text(2, index), "1");
-    EXPECT_EQ(table.text(2, 2), "");
-    EXPECT_EQ(historySummaryTable(*m_league, &block, HistoryKind::Pitching).text(0, 26), "HOLDS");
-    EXPECT_EQ(historyColumns(HistoryKind::Pitching)[26].editCaption, "HLDS");
 }
 
 TEST_F(HistoryEditingTest, MissingBlocksAreCreatedOnceAndTheSecondRunSaysNoneWasMissing) {

@@ -69,18 +69,6 @@ TEST_F(TransferFileTest, APlayerWithoutABlockIsPairedWithAnEmptyBlockOfHisOwn) {
     EXPECT_TRUE(block->batting.empty() && block->pitching.empty() && block->fielding.empty());
 }
 
-TEST_F(TransferFileTest, FreeingThePoolAsksFirstWithNoAsItsDefault) {
-    toggleExportMark(*m_league, player(0));
-    m_ask.answerYesNo(false);
-    EXPECT_FALSE(freeExportPool(*m_league, m_ask));
-    EXPECT_EQ(pool().size(), 1U);
-    m_ask.answerYesNo(true);
-    EXPECT_TRUE(freeExportPool(*m_league, m_ask));
-    EXPECT_TRUE(pool().empty());
-    EXPECT_EQ(m_ask.texts(), (std::vector<std::string>{kFreeExportPoolQuestion, kFreeExportPoolQuestion}));
-    EXPECT_EQ(m_ask.yesNoDefaults(), (std::vector<DefaultButton>{DefaultButton::No, DefaultButton::No}));
-}
-
 TEST_F(TransferFileTest, AnEmptyPoolGivesAnEmptyFileAndSaysSo) {
     const auto file = m_dir / "none.plr";
     EXPECT_EQ(exportPlayers(*m_league, file, m_ask), 0);

@@ -92,41 +92,6 @@ TEST_F(PlayerImportTest, AFullTeamLeavesThePlayersFreeAgentsAndSaysSoOnce) {
     EXPECT_EQ(m_ask.texts(), (std::vector<std::string>{"3 player(s) imported successfully", kNoSpotMessage}));
 }
 
-TEST_F(PlayerImportTest, TheTeamTakesPlayersWhileItHasRoomTheRestBecomeFreeAgents) {
-    const auto file = exportIds({10, 12, 14});
-    fillRoster(2);
-    team(2).setRosterId(7, -1);
-    const PlayerImportResult result = importPlayers(*m_league, file, 2, m_ask);
-    ASSERT_EQ(result.playerIndexes.size(), 3U);
-    const auto teamOf = [&](int k) {
-        return m_league->players[static_cast<std::size_t>(result.playerIndexes[static_cast<std::size_t>(k)])]
-            ->teamIndex();
-    };
-    EXPECT_EQ(teamOf(0), 2);
-    EXPECT_EQ(teamOf(1), 255);
-    EXPECT_EQ(teamOf(2), 255);
-    EXPECT_TRUE(result.noSpot);
-}
-
-TEST_F(PlayerImportTest, ADamagedFileOrAWrongDestinationChangesNothing) {
-    const auto file = exportIds({10, 12});
-    std::vector<std::uint8_t> bytes = readBytes(file);
-    bytes.resize(bytes.size() - 3);
-    writeBytes(file, bytes);
-    const std::size_t players = m_league->players.size();
-    const std::size_t blocks = m_league->playerHistories.size();
-    const std::int32_t loaded = m_league->loadedPlayerCount;
-
-    EXPECT_THROW(importPlayers(*m_league, file, kImportKeepTeam, m_ask), Error);
-    EXPECT_THROW(importPlayers(*m_league, exportIds({10}, "good.plr"), 7, m_ask), Error);
-
-    EXPECT_EQ(m_league->players.size(), players);
-    EXPECT_EQ(m_league->playerHistories.size(), blocks);
-    EXPECT_EQ(m_league->loadedPlayerCount, loaded);
-    EXPECT_FALSE(m_league->changed());
-    EXPECT_TRUE(m_ask.texts().empty());
-}
-
 // Players exported from one generated league and imported into another keep every history line,
 // byte for byte, through the transfer file and the saved stats.zt of the second league.
 TEST(PlayerJourneyTest, PlayersKeepEveryHistoryLineFromOneLeagueToAnother) {

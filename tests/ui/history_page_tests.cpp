@@ -71,17 +71,6 @@ TEST_F(HistoryPageTest, SelectingAPlayerShowsHisLinesAndTheFirstInTheEditGrid) {
     EXPECT_EQ(edit().cells(), shownCells(2));
 }
 
-TEST_F(HistoryPageTest, TheKindButtonsSwitchTheGrids) {
-    QTest::mouseClick(child<QRadioButton>("rbpitching"), Qt::LeftButton);
-    EXPECT_EQ(page().kind(), HistoryKind::Pitching);
-    EXPECT_EQ(edit().columnCount(), 6);
-    EXPECT_EQ(summary().model()->columnCount(), 34);
-    QTest::mouseClick(child<QRadioButton>("rbfielding"), Qt::LeftButton);
-    EXPECT_EQ(edit().rowCount(), 6);
-    EXPECT_EQ(summary().model()->rowCount(), std::max<int>(1, static_cast<int>(history().fielding.size())));
-    EXPECT_EQ(edit().choices(3).first(), QStringLiteral("P"));
-}
-
 TEST_F(HistoryPageTest, ConfirmStoresTheEditedCellsAndShowsTheLineAgain) {
     selectSummaryRow(1);
     league().clearChanged();
@@ -96,16 +85,6 @@ TEST_F(HistoryPageTest, ConfirmStoresTheEditedCellsAndShowsTheLineAgain) {
     EXPECT_EQ(summary().model()->index(1, 4).data().toString(), QStringLiteral("77"));
     EXPECT_EQ(summary().model()->index(1, 1).data().toString(), QStringLiteral("AA"));
     EXPECT_TRUE(m_interaction.texts().empty());
-}
-
-TEST_F(HistoryPageTest, AValueTooLargeIsRefusedByNameAndKeptForCorrection) {
-    const BattingLine before = history().batting[0];
-    edit().valueItem(5)->setText(QStringLiteral("20000"));  // Ab
-    click("btconfirm");
-    EXPECT_EQ(history().batting[0], before);
-    EXPECT_EQ(m_interaction.texts(),
-              std::vector<std::string>{"Ab holds whole numbers from 0 to 16383: '20000' cannot be stored"});
-    EXPECT_EQ(edit().valueItem(5)->text(), QStringLiteral("20000"));
 }
 
 TEST_F(HistoryPageTest, AddingALineSelectsItAndRemovingItAsksFirst) {

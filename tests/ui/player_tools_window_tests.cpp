@@ -172,37 +172,6 @@ TEST_F(PlayerToolsWindowTest, FreeExportPoolEmptiesThePoolAfterAskingAndShowsThe
     EXPECT_EQ(m_interaction.yesNoDefaults().back(), DefaultButton::No);
 }
 
-TEST_F(PlayerToolsWindowTest, CreateMissingStatsEntriesSaysHowManyWereMissing) {
-    const std::uint16_t a = playerAt(static_cast<int>(league().players.size()) - 1).playerId();
-    std::erase_if(league().playerHistories, [&](const auto& block) { return block->key == a; });
-    int missing = 0;
-    for (const auto& player : league().players) {
-        missing += findHistory(league().playerHistories, player->playerId()) == nullptr ? 1 : 0;
-    }
-    ASSERT_GT(missing, 0);
-    action("CreateMissingStats1")->trigger();
-    action("CreateMissingStats1")->trigger();
-    EXPECT_EQ(m_interaction.texts(),
-              (std::vector<std::string>{std::to_string(missing) + " stats entries were missing. They have been created",
-                                        "No stat entry was missing."}));
-    EXPECT_NE(findHistory(league().playerHistories, a), nullptr);
-}
-
-TEST_F(PlayerToolsWindowTest, TheMenuCommandsAreOfferedWithALeagueOpen) {
-    for (const char* name : {"ImportPlayers1",
-                             "ExportPlayers1",
-                             "FreeExportPool1",
-                             "CreateMissingStats1",
-                             "ExportRosters1",
-                             "ImportRosters1",
-                             "MarkForExport1",
-                             "SelectAllForExport1"}) {
-        EXPECT_TRUE(action(name)->isEnabled()) << name;
-    }
-    EXPECT_EQ(action("MarkForExport1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
-    EXPECT_TRUE(m_window->gridPopup()->actions().contains(action("SelectAllForExport1")));
-}
-
 TEST_F(PlayerToolsWindowTest, ExportRostersWritesTheCurrentTeamsFileAsTheCommandLineDoes) {
     showTeam(6);
     selectRows({listedPlayers().at(0)});
@@ -233,18 +202,6 @@ TEST_F(PlayerToolsWindowTest, ImportingTwoFilesShowsTwoMessagesAndListsTheLastTe
                                         league().teamName(7) + " Rosters management succesfully imported"}));
     EXPECT_EQ(grid().shownTeam(), 7);
     EXPECT_EQ(grid().teamCaption(), QStringLiteral("Detroit Roster"));
-}
-
-TEST_F(PlayerToolsWindowTest, ADamagedRostersFileIsRefusedAndTheNextStillComesIn) {
-    const auto bad = m_dir / "bad.ssr";
-    const auto good = m_dir / "t5.ssr";
-    writeBytes(bad, std::vector<std::uint8_t>(100, 1));
-    writeRostersFile(league(), 5, good);
-    m_dialogs.setNextFileNames({ui::fromPath(bad.string()), ui::fromPath(good.string())});
-    action("ImportRosters1")->trigger();
-    ASSERT_EQ(m_interaction.texts().size(), 2U);
-    EXPECT_NE(m_interaction.texts()[0].find(bad.string()), std::string::npos);
-    EXPECT_EQ(grid().shownTeam(), 5);
 }
 
 }  // namespace

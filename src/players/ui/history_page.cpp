@@ -7,6 +7,7 @@
 #include <QItemSelectionModel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
 #include "league/league.h"
@@ -68,7 +69,9 @@ void HistoryPage::buildControls() {
         run([&] { sortBy(column); });
     });
     connect(m_summary->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
-        run([&] { editLine(); });
+        if (!m_selecting) {
+            run([&] { editLine(); });
+        }
     });
 
     m_summary->setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -192,9 +195,13 @@ void HistoryPage::selectLineRow(std::optional<int> line, int fallbackRow) {
         }
     }
     const QModelIndex target = m_summaryModel->index(std::max(row, 0), 0);
-    const QSignalBlocker quiet(m_summary->selectionModel());
-    m_summary->selectionModel()->setCurrentIndex(target,
-                                                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    {
+        // The row is copied into the edit grid once, below, whether or not it changed.
+        const QScopedValueRollback selecting(m_selecting, true);
+        m_summary->selectionModel()->setCurrentIndex(target,
+                                                     QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
+    m_summary->scrollTo(target);
     editLine();
 }
 

@@ -82,6 +82,7 @@ private:
     int m_editedLine = -1;
     int m_sortColumn = -1;
     bool m_sortDescending = false;
+    bool m_selecting = false;  // the page itself is making a row current
     reports::ReportTable m_table;
     reports::HtmlExportSettings m_html;
     std::function<reports::ui::ReportServices*()> m_services;
