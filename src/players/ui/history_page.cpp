@@ -64,6 +64,9 @@ void HistoryPage::buildControls() {
     m_summary->setReportModel(m_summaryModel);
     m_summaryModel->setTable(&m_table);
     m_summary->horizontalHeader()->setSectionsClickable(true);
+    // The cells are short numbers: narrow columns keep more of a line in view, without measuring
+    // every cell at each fill.
+    m_summary->horizontalHeader()->setDefaultSectionSize(fontMetrics().horizontalAdvance(QStringLiteral("00000.000")));
     m_summary->horizontalHeader()->setSortIndicatorShown(false);
     connect(m_summary->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) {
         run([&] { sortBy(column); });
