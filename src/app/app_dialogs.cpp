@@ -16,6 +16,13 @@ QString QtAppDialogs::openFileName(QWidget* parent,
     return QFileDialog::getOpenFileName(parent, caption, directory, filter);
 }
 
+QStringList QtAppDialogs::openFileNames(QWidget* parent,
+                                        const QString& caption,
+                                        const QString& directory,
+                                        const QString& filter) {
+    return QFileDialog::getOpenFileNames(parent, caption, directory, filter);
+}
+
 QString QtAppDialogs::saveFileName(QWidget* parent,
                                    const QString& caption,
                                    const QString& directory,

@@ -23,6 +23,15 @@ public:
                                  const QString& caption,
                                  const QString& directory,
                                  const QString& filter) = 0;
+    // Several files to read, in the order chosen; an empty list when the user cancels. Dialogs
+    // that choose one file at a time answer with that one.
+    virtual QStringList openFileNames(QWidget* parent,
+                                      const QString& caption,
+                                      const QString& directory,
+                                      const QString& filter) {
+        const QString file = openFileName(parent, caption, directory, filter);
+        return file.isEmpty() ? QStringList() : QStringList{file};
+    }
     virtual QString saveFileName(QWidget* parent,
                                  const QString& caption,
                                  const QString& directory,
@@ -43,6 +52,10 @@ public:
                          const QString& caption,
                          const QString& directory,
                          const QString& filter) override;
+    QStringList openFileNames(QWidget* parent,
+                              const QString& caption,
+                              const QString& directory,
+                              const QString& filter) override;
     QString saveFileName(QWidget* parent,
                          const QString& caption,
                          const QString& directory,

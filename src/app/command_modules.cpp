@@ -10,6 +10,7 @@ void installCommandModules(TForm1& window) {
     installRatingCommands(window);
     installReportCommands(window);
     installSeasonCommands(window);
+    installPlayerToolCommands(window);
 }
 
 }  // namespace zt::app

@@ -22,6 +22,10 @@ void installRatingCommands(TForm1& window);
 // Edit > Global Editing and its window.
 void installGlobalEditCommands(TForm1& window);
 
+// The history page, the export pool marks, File > Import Players and Export Players, Edit > Free
+// Export Pool and Create missing stats entries, and Net League's rosters management files.
+void installPlayerToolCommands(TForm1& window);
+
 // Reports > Rosters Stats, Standings, Teams Charts and League Scores and their windows.
 void installReportCommands(TForm1& window);
 

@@ -26,6 +26,17 @@ QString FolderMemory::openFileName(QWidget* parent,
     return remember(m_dialogs().openFileName(parent, caption, startFolder(directory), filter), false);
 }
 
+QStringList FolderMemory::openFileNames(QWidget* parent,
+                                        const QString& caption,
+                                        const QString& directory,
+                                        const QString& filter) {
+    const QStringList files = m_dialogs().openFileNames(parent, caption, startFolder(directory), filter);
+    if (!files.isEmpty()) {
+        remember(files.constFirst(), false);
+    }
+    return files;
+}
+
 QString FolderMemory::saveFileName(QWidget* parent,
                                    const QString& caption,
                                    const QString& directory,

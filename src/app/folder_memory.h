@@ -19,6 +19,10 @@ public:
                          const QString& caption,
                          const QString& directory,
                          const QString& filter) override;
+    QStringList openFileNames(QWidget* parent,
+                              const QString& caption,
+                              const QString& directory,
+                              const QString& filter) override;
     QString saveFileName(QWidget* parent,
                          const QString& caption,
                          const QString& directory,

@@ -148,6 +148,10 @@ const reports::ui::ReportSaveDialog& reportSaveDialog(const TForm1& window) {
     return commandsOf(window).saveDialog();
 }
 
+reports::ui::ReportServices& reportServices(TForm1& window) {
+    return commandsOf(window).services();
+}
+
 void installReportCommands(TForm1& window) {
     new ReportCommands(window);
 }

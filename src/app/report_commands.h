@@ -2,6 +2,7 @@
 
 namespace zt::reports::ui {
 class ReportSaveDialog;
+struct ReportServices;
 class Tfrmstats;
 class Tstandfrm;
 class Tteamperffrm;
@@ -23,5 +24,8 @@ reports::ui::Tleaguescoresfrm* createLeagueScoresWindow(TForm1& window);
 
 // The main window's one "Save report file" dialog.
 const reports::ui::ReportSaveDialog& reportSaveDialog(const TForm1& window);
+// What report windows use of the main window (its interaction as it is now), for other exports
+// through the report writers: the history page's.
+reports::ui::ReportServices& reportServices(TForm1& window);
 
 }  // namespace zt::app

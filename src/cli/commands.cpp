@@ -19,6 +19,11 @@ std::vector<std::unique_ptr<CliCommand>> makeCommands() {
     commands.push_back(makeBoxScoreCommand());
     commands.push_back(makeManagerCommand());
     commands.push_back(makeShiftYearsCommand());
+    commands.push_back(makeHistoryCommand());
+    commands.push_back(makeExportPlayersCommand());
+    commands.push_back(makeImportPlayersCommand());
+    commands.push_back(makeExportRostersCommand());
+    commands.push_back(makeImportRostersCommand());
     return commands;
 }
 

@@ -21,5 +21,10 @@ std::unique_ptr<CliCommand> makeScheduleCommand();
 std::unique_ptr<CliCommand> makeBoxScoreCommand();
 std::unique_ptr<CliCommand> makeManagerCommand();
 std::unique_ptr<CliCommand> makeShiftYearsCommand();
+std::unique_ptr<CliCommand> makeHistoryCommand();
+std::unique_ptr<CliCommand> makeExportPlayersCommand();
+std::unique_ptr<CliCommand> makeImportPlayersCommand();
+std::unique_ptr<CliCommand> makeExportRostersCommand();
+std::unique_ptr<CliCommand> makeImportRostersCommand();
 
 }  // namespace zt::cli

@@ -14,12 +14,31 @@ namespace zt::test {
 class ScriptedDialogs : public app::AppDialogs {
 public:
     void setNextFileName(const QString& name) { m_fileNames.push_back(name); }
+    // The next multiple-file dialog answers with these files (one dialog per call).
+    void setNextFileNames(const QStringList& names) { m_fileLists.push_back(names); }
     void setNextColor(std::optional<QColor> color) { m_colors.push_back(color); }
 
-    QString openFileName(QWidget*, const QString&, const QString& directory, const QString& filter) override {
+    QString openFileName(QWidget*, const QString& caption, const QString& directory, const QString& filter) override {
+        lastCaption = caption;
         lastDirectory = directory;
         lastFilter = filter;
         return next();
+    }
+    QStringList openFileNames(QWidget*,
+                              const QString& caption,
+                              const QString& directory,
+                              const QString& filter) override {
+        lastCaption = caption;
+        lastDirectory = directory;
+        lastFilter = filter;
+        if (m_fileLists.empty()) {
+            const QString name = next();
+            return name.isEmpty() ? QStringList() : QStringList{name};
+        }
+        ++fileDialogsShown;
+        QStringList names = m_fileLists.front();
+        m_fileLists.pop_front();
+        return names;
     }
     QString saveFileName(QWidget*,
                          const QString& caption,
@@ -73,6 +92,7 @@ private:
     }
 
     std::deque<QString> m_fileNames;
+    std::deque<QStringList> m_fileLists;
     std::deque<std::optional<QColor>> m_colors;
 };
 
