@@ -179,6 +179,17 @@ bool equalNoCaseAscii(std::string_view a, std::string_view b) {
            std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return foldedAscii(x) == foldedAscii(y); });
 }
 
+std::string FileSafeName(std::string_view text) {
+    std::string safe;
+    safe.reserve(text.size());
+    for (const char c : text) {
+        if (c != ' ' && c != '\'' && c != '.') {
+            safe += c;
+        }
+    }
+    return safe;
+}
+
 std::string_view trimmed(std::string_view text) {
     const auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
     while (!text.empty() && isBlank(text.front())) {

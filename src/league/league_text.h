@@ -35,6 +35,11 @@ bool startsWithNoCase(std::string_view text, std::string_view prefix);
 // Only A to Z folded: for names that are not league text, such as UTF-8 file names.
 bool equalNoCaseAscii(std::string_view a, std::string_view b);
 
+// The text with every blank, apostrophe and full stop removed, nothing else changed: how names
+// become parts of file names and how photos, patches and imports match names (St. John's ->
+// StJohns).
+std::string FileSafeName(std::string_view text);
+
 // The text without blanks, tabs, carriage returns and line feeds at either end.
 std::string_view trimmed(std::string_view text);
 

@@ -35,17 +35,6 @@ std::string link(std::string_view target, std::string_view label) {
 
 }  // namespace
 
-std::string FileSafeName(std::string_view text) {
-    std::string safe;
-    safe.reserve(text.size());
-    for (const char c : text) {
-        if (c != ' ' && c != '\'' && c != '.') {
-            safe += c;
-        }
-    }
-    return safe;
-}
-
 std::string CardFileName(const PlayerRecord& player) {
     return fileNamePart(FileSafeName(player.get(pf::firstName)) + FileSafeName(player.get(pf::lastName))) + ".htm";
 }

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "league/league_text.h"
 #include "reports/report_table.h"
 
 namespace zt {
@@ -13,9 +14,8 @@ class TeamRecord;
 
 namespace zt::reports {
 
-// The text with every blank, apostrophe and full stop removed, nothing else changed: how names
-// become parts of file names (St. John's -> StJohns).
-std::string FileSafeName(std::string_view text);
+// FileSafeName is in league/league_text.h: photos, patches and the CSV import match names by it.
+using zt::FileSafeName;
 
 // A player's card page: FileSafeName of the first name, then of the last name, then ".htm".
 std::string CardFileName(const PlayerRecord& player);
