@@ -7,6 +7,7 @@ void installCommandModules(TForm1& window) {
     installSearchCommands(window);
     installRosterCommands(window);
     installGlobalEditCommands(window);
+    installLeagueCheckCommands(window);
     installRatingCommands(window);
     installReportCommands(window);
     installSeasonCommands(window);

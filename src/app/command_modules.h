@@ -19,6 +19,9 @@ void installRosterCommands(TForm1& window);
 // The player editor's calculator buttons and Options > Constants.
 void installRatingCommands(TForm1& window);
 
+// File > "Check League Integrity".
+void installLeagueCheckCommands(TForm1& window);
+
 // Edit > Global Editing and its window.
 void installGlobalEditCommands(TForm1& window);
 

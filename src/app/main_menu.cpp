@@ -34,6 +34,7 @@ void buildFileMenu(QMainWindow& window, MainMenu& m) {
     m.open = item(m.fileMenu, "Open1", "Open", QKeySequence(Qt::CTRL | Qt::Key_O));
     m.save = item(m.fileMenu, "Save1", "Save", QKeySequence(Qt::CTRL | Qt::Key_S));
     m.saveAs = item(m.fileMenu, "Saveas1", "Save as");
+    m.checkLeague = item(m.fileMenu, "CheckLeague1", "Check League Integrity");
     m.fileMenu->addSeparator();
     m.importPlayers = item(m.fileMenu, "ImportPlayers1", "Import Players");
     m.exportPlayers = item(m.fileMenu, "ExportPlayers1", "Export Players");

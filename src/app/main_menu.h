@@ -17,6 +17,7 @@ struct MainMenu {
     QAction* open = nullptr;
     QAction* save = nullptr;
     QAction* saveAs = nullptr;
+    QAction* checkLeague = nullptr;  // our own: the integrity report
     QAction* importPlayers = nullptr;
     QAction* exportPlayers = nullptr;
     QAction* csvDataImport = nullptr;

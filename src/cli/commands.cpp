@@ -6,6 +6,7 @@ std::vector<std::unique_ptr<CliCommand>> makeCommands() {
     std::vector<std::unique_ptr<CliCommand>> commands;
     commands.push_back(makeGenerateCommand());
     commands.push_back(makeInfoCommand());
+    commands.push_back(makeCheckCommand());
     commands.push_back(makeSaveCommand());
     commands.push_back(makeSaveAsCommand());
     commands.push_back(makeDumpCommand());

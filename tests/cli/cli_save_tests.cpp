@@ -4,6 +4,8 @@
 #include <fstream>
 
 #include "cli_test_support.h"
+#include "league/league.h"
+#include "league/league_io.h"
 #include "support/temp_dir.h"
 
 namespace zt::test {
@@ -35,6 +37,22 @@ protected:
     fs::path m_sea;
     fs::path m_season;
 };
+
+TEST_F(CliSaveTest, CheckReportsACleanLeagueAndEachFaultOfABrokenOne) {
+    const CliRun clean = runTool({"check", m_sea.string()});
+    EXPECT_EQ(clean.exitCode, 0) << clean.out;
+    EXPECT_EQ(clean.out, "No problem found\n");
+
+    {
+        auto league = openLeague(m_sea);
+        league->players[5]->set(pf::playerId, league->players[4]->playerId());  // two players, one id
+        saveLeague(*league);
+    }
+    const CliRun broken = runTool({"check", m_sea.string()});
+    EXPECT_EQ(broken.exitCode, 1);
+    EXPECT_TRUE(broken.out.starts_with("duplicate-id: Player id ")) << broken.out;
+    EXPECT_TRUE(broken.err.ends_with("found in " + m_sea.string() + "\n")) << broken.err;
+}
 
 TEST_F(CliSaveTest, SaveAsWritesByteIdenticalLeagueFilesIntoTheNewFolder) {
     TempDir target;
