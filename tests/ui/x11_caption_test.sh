@@ -20,7 +20,7 @@ xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" bash -c '
     XDG_CONFIG_HOME="$work/config" ZTEDIT_DATA_DIR="$work/data" QT_QPA_PLATFORM=xcb \
         "$ztedit" "$work/league/Sample.sea" >"$work/editor.log" 2>&1 &
     editor=$!
-    for _ in $(seq 150); do
+    for _ in $(seq 600); do  # up to a minute on a busy machine
         if xwininfo -root -tree | grep -q "\"Zantrip"; then
             break
         fi
