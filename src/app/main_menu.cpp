@@ -34,6 +34,7 @@ void buildFileMenu(QMainWindow& window, MainMenu& m) {
     m.open = item(m.fileMenu, "Open1", "Open", QKeySequence(Qt::CTRL | Qt::Key_O));
     m.save = item(m.fileMenu, "Save1", "Save", QKeySequence(Qt::CTRL | Qt::Key_S));
     m.saveAs = item(m.fileMenu, "Saveas1", "Save as");
+    m.restoreSave = item(m.fileMenu, "RestoreSave1", "Restore previous save");
     m.checkLeague = item(m.fileMenu, "CheckLeague1", "Check League Integrity");
     m.fileMenu->addSeparator();
     m.importPlayers = item(m.fileMenu, "ImportPlayers1", "Import Players");
@@ -151,7 +152,7 @@ MainMenu buildMainMenu(QMainWindow& window) {
     buildReportMenus(window, m);
 
     // What this version offers; everything else in the tree waits, disabled, for its command.
-    m.league = {m.save, m.saveAs, m.freeAgents, m.exportPool};
+    m.league = {m.save, m.saveAs, m.restoreSave, m.freeAgents, m.exportPool};
     m.leagueMenus = {m.editMenu, m.teamMenu, m.teamsMenu, m.optionsMenu, m.seasonMenu, m.netLeagueMenu, m.reportsMenu};
     const QList<QAction*> offeredAlways = {m.open,
                                            m.exit,

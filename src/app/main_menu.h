@@ -18,6 +18,7 @@ struct MainMenu {
     QAction* save = nullptr;
     QAction* saveAs = nullptr;
     QAction* checkLeague = nullptr;  // our own: the integrity report
+    QAction* restoreSave = nullptr;  // our own: the league files of the previous save
     QAction* importPlayers = nullptr;
     QAction* exportPlayers = nullptr;
     QAction* csvDataImport = nullptr;

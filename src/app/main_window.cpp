@@ -104,6 +104,7 @@ void TForm1::connectMenu() {
     on(m_menu.open, [this] { openCommand(); });
     on(m_menu.save, [this] { saveCommand(); });
     on(m_menu.saveAs, [this] { saveAsCommand(); });
+    on(m_menu.restoreSave, [this] { restorePreviousSaveCommand(); });
     for (int i = 0; i < static_cast<int>(m_menu.recent.size()); ++i) {
         on(m_menu.recent[static_cast<std::size_t>(i)], [this, i] { openRecent(i); });
     }

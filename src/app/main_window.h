@@ -37,6 +37,10 @@ inline constexpr char kUnsavedQuestion[] = "Changes have been made. Do you want 
 inline constexpr char kOpenFilter[] = "ZT Season Files (*.sea);;Players Files (players.zt)";
 inline constexpr char kSaveAsFilter[] = "ZT Season Files (*.sea)";
 inline constexpr char kDonationPage[] = "https://ztedit.org/donate";
+inline constexpr char kRestoreQuestion[] =
+    "Bring back the league files as they were before the last save ? Changes not saved are lost; the "
+    "files of now are kept, so restoring again undoes this.";
+inline constexpr char kNothingToRestoreMessage[] = "There is no previous save of this league to restore.";
 
 // The question asked before edits not yet applied would be lost.
 std::string pendingEditsQuestion(const PlayerRecord& player);
@@ -105,6 +109,9 @@ public:
     bool openLeagueFile(const QString& selectedFile);
     bool saveCommand();
     void saveAsCommand();
+    // File > "Restore previous save": the league files before the last save come back (after a
+    // question) and the league is opened again from them.
+    void restorePreviousSaveCommand();
     void showTeam(int teamNumber);
     void showFreeAgents();
     void showExportPool();

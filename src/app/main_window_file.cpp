@@ -182,6 +182,25 @@ void TForm1::saveAsCommand() {
     showStatus("Saved " + ui::toPath(file));
 }
 
+void TForm1::restorePreviousSaveCommand() {
+    if (!m_league || !confirmPendingEdits()) {
+        return;
+    }
+    const QString selected = m_selectedFile;
+    if (!hasPreviousSave(ui::toPath(selected))) {
+        interaction().information(kNothingToRestoreMessage);
+        return;
+    }
+    if (!interaction().askYesNo(kRestoreQuestion, DefaultButton::No)) {
+        return;
+    }
+    if (ui::runCommand(
+            interaction(), [&] { restorePreviousSave(ui::toPath(selected)); }, ui::CommandCursor::Busy)) {
+        openLeagueFile(selected);
+        showStatus("Restored the previous save of " + ui::toPath(selected));
+    }
+}
+
 void TForm1::updateRecentFiles(const QString& path) {
     m_settings.recentFiles.update(ui::toPath(path));
     refreshRecentItems();

@@ -9,6 +9,7 @@ std::vector<std::unique_ptr<CliCommand>> makeCommands() {
     commands.push_back(makeCheckCommand());
     commands.push_back(makeSaveCommand());
     commands.push_back(makeSaveAsCommand());
+    commands.push_back(makeRestoreCommand());
     commands.push_back(makeDumpCommand());
     commands.push_back(makeGlobalEditCommand());
     commands.push_back(makeCheckLineupsCommand());

@@ -11,6 +11,7 @@ std::unique_ptr<CliCommand> makeInfoCommand();
 std::unique_ptr<CliCommand> makeCheckCommand();
 std::unique_ptr<CliCommand> makeSaveCommand();
 std::unique_ptr<CliCommand> makeSaveAsCommand();
+std::unique_ptr<CliCommand> makeRestoreCommand();
 std::unique_ptr<CliCommand> makeDumpCommand();
 std::unique_ptr<CliCommand> makeGlobalEditCommand();
 std::unique_ptr<CliCommand> makeCheckLineupsCommand();

@@ -27,6 +27,24 @@ private:
     LeagueArgument m_league;
 };
 
+// "restore LEAGUE": the league files of the save before the last one come back; the files of
+// now become the backup, so running it again undoes it.
+class RestoreCommand final : public CliCommand {
+public:
+    void configure(CLI::App& app) override {
+        m_subcommand = app.add_subcommand("restore", "Bring back the league files of the previous save");
+        m_league.addTo(*m_subcommand);
+    }
+
+    void run(std::ostream& out) override {
+        restorePreviousSave(m_league.path());
+        out << "Restored the previous save of " << m_league.path() << '\n';
+    }
+
+private:
+    LeagueArgument m_league;
+};
+
 class SaveAsCommand final : public CliCommand {
 public:
     void configure(CLI::App& app) override {
@@ -51,6 +69,10 @@ private:
 std::unique_ptr<CliCommand> makeSaveCommand() {
     return std::make_unique<SaveCommand>();
 }
+std::unique_ptr<CliCommand> makeRestoreCommand() {
+    return std::make_unique<RestoreCommand>();
+}
+
 std::unique_ptr<CliCommand> makeSaveAsCommand() {
     return std::make_unique<SaveAsCommand>();
 }

@@ -118,13 +118,41 @@ FileTransaction::~FileTransaction() {
     }
 }
 
-void FileTransaction::stage(const fs::path& target, std::span<const std::uint8_t> bytes) {
+fs::path backupPathOf(const fs::path& target) {
+    fs::path backup = target;
+    backup += ".bak";
+    return backup;
+}
+
+namespace {
+
+// The file as it is now becomes its backup: a hard link when the file system has them (no
+// copy, and the file itself is never absent), else a copy.
+void keepBackup(const fs::path& target) {
+    std::error_code ec;
+    if (!fs::exists(target, ec)) {
+        return;
+    }
+    const fs::path backup = backupPathOf(target);
+    fs::remove(backup, ec);
+    fs::create_hard_link(target, backup, ec);
+    if (ec) {
+        fs::copy_file(target, backup, fs::copy_options::overwrite_existing, ec);
+    }
+    if (ec) {
+        throw Error("Cannot keep a backup of \"" + target.string() + "\". " + ec.message());
+    }
+}
+
+}  // namespace
+
+void FileTransaction::stage(const fs::path& target, std::span<const std::uint8_t> bytes, Backup backup) {
     const fs::path temporary = temporaryFor(target);
     // A target staged twice (a league opened from its players.zt re-creates that file as the
     // selected file) keeps one temporary holding the last content.
     // Compared in normal form: "players.zt" and "./players.zt" are one file and one temporary.
     if (m_stagedTargets.insert(target.lexically_normal().native()).second) {
-        m_staged.push_back({temporary, target});
+        m_staged.push_back({temporary, target, backup});
     }
     try {
         m_writer.write(temporary, bytes);
@@ -134,20 +162,28 @@ void FileTransaction::stage(const fs::path& target, std::span<const std::uint8_t
     }
 }
 
-bool FileTransaction::stageCopy(const fs::path& source, const fs::path& target) {
+bool FileTransaction::stageCopy(const fs::path& source, const fs::path& target, Backup backup) {
     std::vector<std::uint8_t> bytes;
     try {
         bytes = readFileBytes(source);
     } catch (const Error&) {
         return false;
     }
-    stage(target, bytes);
+    stage(target, bytes, backup);
     return true;
 }
 
 void FileTransaction::commit() {
     for (std::size_t i = 0; i < m_staged.size(); ++i) {
         std::error_code ec;
+        if (m_staged[i].backup == Backup::Keep) {
+            try {
+                keepBackup(m_staged[i].target);
+            } catch (const Error&) {
+                m_staged.erase(m_staged.begin(), m_staged.begin() + static_cast<std::ptrdiff_t>(i));
+                throw;
+            }
+        }
         fs::rename(m_staged[i].temporary, m_staged[i].target, ec);
         if (ec) {
             m_staged.erase(m_staged.begin(), m_staged.begin() + static_cast<std::ptrdiff_t>(i));

@@ -40,6 +40,11 @@ void writeFileAtomically(const fs::path& target,
                          std::span<const std::uint8_t> bytes,
                          FileWriter& writer = diskFileWriter());
 
+// Whether a file that a transaction replaces is kept as "<name>.bak" (one generation: the
+// previous backup goes).
+enum class Backup { None, Keep };
+fs::path backupPathOf(const fs::path& target);
+
 // A group of files that replace their targets together: every file is written to a temporary
 // first; commit() renames them into place only when all were written. Destroying an
 // uncommitted transaction removes its temporaries, leaving the targets as they were.
@@ -50,11 +55,11 @@ public:
     FileTransaction(const FileTransaction&) = delete;
     FileTransaction& operator=(const FileTransaction&) = delete;
 
-    void stage(const fs::path& target, std::span<const std::uint8_t> bytes);
+    void stage(const fs::path& target, std::span<const std::uint8_t> bytes, Backup backup = Backup::None);
 
     // Stages a copy of `source`; a source that is missing or unreadable is skipped quietly,
     // as copies of side files never stop a save. Returns whether a copy was staged.
-    bool stageCopy(const fs::path& source, const fs::path& target);
+    bool stageCopy(const fs::path& source, const fs::path& target, Backup backup = Backup::None);
 
     void commit();
 
@@ -62,6 +67,7 @@ private:
     struct Staged {
         fs::path temporary;
         fs::path target;
+        Backup backup = Backup::None;
     };
 
     void removeTemporaries() noexcept;

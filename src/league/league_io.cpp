@@ -27,6 +27,8 @@ constexpr std::string_view kRetiredFile = "retired.zt";
 constexpr std::string_view kSideTextFiles[] = {"net.txt", "BoxScores.txt", "DraftingResults.txt", "HallOfFamers.txt"};
 
 const std::vector<std::uint8_t> kEmptyFile;
+// The files a save writes from memory, and so the ones it keeps a backup of.
+constexpr std::string_view kLeagueFiles[] = {kPlayersFile, kStatsFile, kSeasonFile, kPlayoffsFile, kScoresFile};
 
 // Stages the league files that are written from memory (the loaded ones); `copyFrom` names the
 // directory whose files are copied for those that were not read (Save as only).
@@ -37,16 +39,16 @@ void stageLeagueFiles(FileTransaction& transaction,
     const auto stageOrCopy = [&](bool loaded, std::string_view name, auto serialise) {
         const fs::path target = leagueFilePath(dir, name);
         if (loaded) {
-            transaction.stage(target, serialise(league));
+            transaction.stage(target, serialise(league), Backup::Keep);
         } else if (copyFrom != nullptr) {
             if (const auto source = findFileNoCase(*copyFrom, name)) {
-                transaction.stageCopy(*source, target);
+                transaction.stageCopy(*source, target, Backup::Keep);
             }
         }
     };
-    transaction.stage(leagueFilePath(dir, kPlayersFile), serialisePlayersFile(league));
+    transaction.stage(leagueFilePath(dir, kPlayersFile), serialisePlayersFile(league), Backup::Keep);
     stageOrCopy(league.statsLoaded, kStatsFile, serialiseStatsFile);
-    transaction.stage(leagueFilePath(dir, kSeasonFile), serialiseSeasonFile(league));
+    transaction.stage(leagueFilePath(dir, kSeasonFile), serialiseSeasonFile(league), Backup::Keep);
     stageOrCopy(league.playoffsLoaded, kPlayoffsFile, serialisePlayoffsFile);
     stageOrCopy(league.scoresLoaded, kScoresFile, serialiseScoresFile);
 }
@@ -95,6 +97,37 @@ void saveLeague(League& league, FileWriter& writer) {
     stageLeagueFiles(transaction, league, league.leagueDir, nullptr);
     transaction.commit();
     league.clearChanged();
+}
+
+bool hasPreviousSave(const fs::path& selectedFile) {
+    const fs::path dir = leagueDirFromSelectedFile(selectedFile);
+    for (const auto name : kLeagueFiles) {
+        std::error_code ec;
+        if (fs::exists(backupPathOf(leagueFilePath(dir, name)), ec)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void restorePreviousSave(const fs::path& selectedFile) {
+    const fs::path dir = leagueDirFromSelectedFile(selectedFile);
+    if (!hasPreviousSave(selectedFile)) {
+        throw Error("There is no previous save of the league in " + directoryText(dir) + " to restore");
+    }
+    // Every backup is read first, so a file that cannot be read changes nothing; then the backups
+    // and the files of now change places in one transaction.
+    FileTransaction transaction;
+    for (const auto name : kLeagueFiles) {
+        const fs::path file = leagueFilePath(dir, name);
+        const fs::path backup = backupPathOf(file);
+        std::error_code ec;
+        if (fs::exists(backup, ec)) {
+            const std::vector<std::uint8_t> previous = readFileBytes(backup);
+            transaction.stage(file, previous, Backup::Keep);
+        }
+    }
+    transaction.commit();
 }
 
 void saveLeagueAs(League& league, const fs::path& newSelectedFile, FileWriter& writer) {

@@ -21,6 +21,13 @@ std::unique_ptr<League> openLeague(const std::filesystem::path& selectedFile);
 // the league stays marked as changed.
 void saveLeague(League& league, FileWriter& writer = diskFileWriter());
 
+// Every save keeps the league files it replaces as "<file>.bak" beside them (one generation).
+// Whether the league of that selected file has such a previous save, and bringing it back: the
+// backups and the files of now change places, so restoring again undoes a restore. Throws
+// zt::Error when there is nothing to restore or a file cannot be read or replaced.
+bool hasPreviousSave(const std::filesystem::path& selectedFile);
+void restorePreviousSave(const std::filesystem::path& selectedFile);
+
 // Writes the league under a new season file name: its directory (created when missing) gets
 // the league files, and the game's side files and the files that were not read are copied from
 // the old directory. The league then belongs to the new file.

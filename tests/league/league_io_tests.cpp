@@ -71,7 +71,7 @@ TEST_F(LeagueFolder, FilesAreFoundInAnyLetterCaseAndSavedUnderTheirOwnNames) {
     const auto before = test::snapshotFolder(m_root.path());
     league->markChanged();
     saveLeague(*league);
-    EXPECT_EQ(test::snapshotFolder(m_root.path()), before) << "no file was added in lower case";
+    EXPECT_EQ(test::snapshotWithoutBackups(m_root.path()), before) << "no file was added in lower case";
 }
 
 TEST_F(LeagueFolder, MissingDirectoryIsReportedWithItsTrailingSlash) {
@@ -133,7 +133,7 @@ TEST_F(LeagueFolder, SaveWritesEveryFileBackUnchangedAndEmptiesTheSelectedFile) 
     auto league = openLeague(m_sea);
     league->markChanged();
     saveLeague(*league);
-    EXPECT_EQ(test::snapshotFolder(m_root.path()), before);
+    EXPECT_EQ(test::snapshotWithoutBackups(m_root.path()), before);
     EXPECT_FALSE(league->changed());
     EXPECT_TRUE(temporaries().empty());
 }
@@ -169,7 +169,7 @@ TEST_F(LeagueFolder, PlayersZtNamedInAnotherLetterCaseIsNotDuplicatedBySaving) {
     auto league = openLeague(m_dir / "players.zt");
     league->markChanged();
     saveLeague(*league);
-    EXPECT_EQ(test::snapshotFolder(m_root.path()), before);
+    EXPECT_EQ(test::snapshotWithoutBackups(m_root.path()), before);
     EXPECT_EQ(imageOf(*openLeague(m_sea)), imageOf(*m_built));
 }
 
@@ -198,6 +198,28 @@ struct FailingFile {
     const char* name;
     std::size_t bytesBeforeFailure;
 };
+
+TEST_F(LeagueFolder, EverySaveKeepsThePreviousFilesAndARestoreSwapsThemBack) {
+    const auto original = test::snapshotFolder(m_dir);
+    EXPECT_FALSE(hasPreviousSave(m_sea));
+    EXPECT_TRUE(test::contains(errorMessage([&] { restorePreviousSave(m_sea); }), "no previous save"));
+
+    auto league = openLeague(m_sea);
+    league->players[1]->set(pf::lastName, "Renamed");
+    saveLeague(*league);
+    const auto players = m_dir / "players.zt";
+    EXPECT_EQ(test::readBytes(backupPathOf(players)), original.at("players.zt"));
+    EXPECT_EQ(test::readBytes(backupPathOf(m_dir / "season.zt")), original.at("season.zt"));
+    const auto saved = test::readBytes(players);
+
+    restorePreviousSave(m_sea);  // the save before comes back, the save becomes the backup
+    EXPECT_EQ(test::readBytes(players), original.at("players.zt"));
+    EXPECT_EQ(test::readBytes(backupPathOf(players)), saved);
+    EXPECT_EQ(openLeague(m_sea)->players[1]->get(pf::lastName), m_built->players[1]->get(pf::lastName));
+    restorePreviousSave(m_sea);  // and a restore is undone by restoring again
+    EXPECT_EQ(test::readBytes(players), saved);
+    EXPECT_TRUE(temporaries().empty());
+}
 
 void PrintTo(const FailingFile& f, std::ostream* out) {
     *out << f.name << " failing after " << f.bytesBeforeFailure << " bytes";

@@ -274,4 +274,10 @@ std::map<std::string, std::vector<std::uint8_t>> snapshotFolder(const fs::path& 
     return files;
 }
 
+std::map<std::string, std::vector<std::uint8_t>> snapshotWithoutBackups(const fs::path& root) {
+    auto files = snapshotFolder(root);
+    std::erase_if(files, [](const auto& file) { return file.first.ends_with(".bak"); });
+    return files;
+}
+
 }  // namespace zt::test

@@ -70,5 +70,7 @@ void writeText(const std::filesystem::path& file, std::string_view text);
 // Every regular file under `root` by relative path, with its content: the exact state of a
 // folder, to compare before and after an operation that must change nothing.
 std::map<std::string, std::vector<std::uint8_t>> snapshotFolder(const std::filesystem::path& root);
+// The same without the ".bak" files every save keeps of the files it replaces.
+std::map<std::string, std::vector<std::uint8_t>> snapshotWithoutBackups(const std::filesystem::path& root);
 
 }  // namespace zt::test
