@@ -9,6 +9,7 @@
 
 #include "league/interaction.h"
 #include "league/league.h"
+#include "rosters/league_diff.h"
 #include "rosters/lineup_check.h"
 #include "rosters/lineup_view.h"
 #include "rosters/transfers.h"
@@ -72,8 +73,41 @@ void BM_TransferAndBack(benchmark::State& state) {
     }
 }
 
+// Two versions of a league of 20,000 players with 40 years of history, the second with a
+// hundred players edited and one history line changed: what a director reviews when a member
+// sends a league back.
+void BM_DiffLargeLeagues(benchmark::State& state) {
+    const auto build = [] {
+        zt::sample::SampleOptions options;
+        options.playersPerTeam = 600;
+        options.freeAgents = 2000;
+        options.years = 40;
+        options.days = 20;
+        return zt::sample::buildSampleLeague(options).league;
+    };
+    static const std::unique_ptr<zt::League> before = build();
+    static const std::unique_ptr<zt::League> after = [&] {
+        auto league = build();
+        for (std::size_t i = 0; i < league->players.size(); i += league->players.size() / 100) {
+            league->players[i]->set(zt::pf::age, static_cast<std::uint8_t>(league->players[i]->get(zt::pf::age) + 1));
+        }
+        zt::StatHistory& history = *league->playerHistories.front();
+        zt::BattingLineData line = zt::decodeBattingLine(history.batting.back());
+        ++line.hits;
+        zt::encodeBattingLine(line, history.batting.back());
+        return league;
+    }();
+    std::size_t found = 0;
+    for (auto _ : state) {
+        found += zt::diffLeagues(*before, *after).size();
+    }
+    state.counters["differences"] = static_cast<double>(zt::diffLeagues(*before, *after).size());
+    benchmark::DoNotOptimize(found);
+}
+
 }  // namespace
 
+BENCHMARK(BM_DiffLargeLeagues)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CheckLineups)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LineupView)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TransferAndBack)->Unit(benchmark::kMicrosecond);

@@ -7,6 +7,7 @@ std::vector<std::unique_ptr<CliCommand>> makeCommands() {
     commands.push_back(makeGenerateCommand());
     commands.push_back(makeInfoCommand());
     commands.push_back(makeCheckCommand());
+    commands.push_back(makeDiffCommand());
     commands.push_back(makeSaveCommand());
     commands.push_back(makeSaveAsCommand());
     commands.push_back(makeRestoreCommand());

@@ -9,6 +9,7 @@ namespace zt::cli {
 std::unique_ptr<CliCommand> makeGenerateCommand();
 std::unique_ptr<CliCommand> makeInfoCommand();
 std::unique_ptr<CliCommand> makeCheckCommand();
+std::unique_ptr<CliCommand> makeDiffCommand();
 std::unique_ptr<CliCommand> makeSaveCommand();
 std::unique_ptr<CliCommand> makeSaveAsCommand();
 std::unique_ptr<CliCommand> makeRestoreCommand();

@@ -1,5 +1,7 @@
-// check-lineups and transfer: exit codes, output, and what --save writes.
+// check-lineups, transfer and diff: exit codes, output, and what --save writes.
 #include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
 
 #include "cli_test_support.h"
 #include "league/league.h"
@@ -194,6 +196,34 @@ TEST_F(CliRosterTest, TransferMovesThePlayerAndSavesWhenAsked) {
     ASSERT_EQ(release.exitCode, 0) << release.err;
     EXPECT_NE(release.out.find("to the free agents\n"), std::string::npos) << release.out;
     EXPECT_EQ(reopen()->findPlayerById(id)->teamIndex(), 7);  // not saved
+}
+
+TEST_F(CliRosterTest, DiffListsWhatATransferChangedAndNothingForTheSameLeague) {
+    const fs::path copy = m_dir / "copy";
+    fs::create_directories(copy);
+    fs::copy(m_dir / "SampleSeason", copy / "SampleSeason", fs::copy_options::recursive);
+    fs::copy_file(m_sea, copy / "Sample.sea");
+    const CliRun same = runTool({"diff", m_sea.string(), (copy / "Sample.sea").string()});
+    ASSERT_EQ(same.exitCode, 0) << same.err;
+    EXPECT_EQ(same.out, "");
+
+    std::uint16_t id = 0;
+    prepare([&](League& league) { id = batterOf(league, 4, 1).playerId(); });
+    ASSERT_EQ(runTool({"transfer", m_sea.string(), "--player", std::to_string(id), "--to", "255", "--save"}).exitCode,
+              0);
+    const CliRun text = runTool({"diff", (copy / "Sample.sea").string(), m_sea.string()});
+    ASSERT_EQ(text.exitCode, 0) << text.err;
+    EXPECT_EQ(text.out.rfind("player-moved: ", 0), 0u) << text.out;
+    EXPECT_NE(text.out.find("(id " + std::to_string(id) + "): "), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find(" AAA -> Free Agents AAA\n"), std::string::npos) << text.out;
+
+    const CliRun json = runTool({"diff", (copy / "Sample.sea").string(), m_sea.string(), "--json"});
+    ASSERT_EQ(json.exitCode, 0) << json.err;
+    const auto list = nlohmann::json::parse(json.out);
+    ASSERT_TRUE(list.is_array());
+    EXPECT_EQ(list.at(0).at("kind"), "player-moved");
+    EXPECT_EQ(list.at(0).at("after"), "Free Agents AAA");
+    EXPECT_EQ(list.size(), std::count(text.out.begin(), text.out.end(), '\n'));
 }
 
 TEST_F(CliRosterTest, ATransferToAFullRosterFailsAndSavesNothing) {
