@@ -287,10 +287,29 @@ bool RowImporter::rowIsFor(std::size_t record, const RosterPlayer& roster) const
     return true;
 }
 
-std::unordered_map<std::string, std::vector<std::size_t>> RowImporter::rowsByIdentifier() const {
-    std::unordered_map<std::string, std::vector<std::size_t>> rows;
+std::vector<std::vector<std::size_t>> RowImporter::rowsOfRoster(std::span<const RosterPlayer> roster) const {
+    std::unordered_map<std::string_view, std::size_t> slotOf;
+    for (std::size_t i = 0; i < roster.size(); ++i) {
+        slotOf.try_emplace(roster[i].identifier, i);
+    }
+    std::vector<std::vector<std::size_t>> rows(roster.size());
+    std::string cleaned;
     for (std::size_t record = 1; record < m_csv.recordCount(); ++record) {
-        rows[FileSafeName(cell(record, csvcode::playerIdentifier))].push_back(record);
+        std::string_view id = cell(record, csvcode::playerIdentifier);
+        if (id.find_first_of(" '.") != std::string_view::npos) {
+            cleaned = FileSafeName(id);
+            id = cleaned;
+        }
+        const auto found = slotOf.find(id);
+        if (found == slotOf.end()) {
+            continue;
+        }
+        // A player listed twice on the roster finds his rows under each entry.
+        for (std::size_t i = found->second; i < roster.size(); ++i) {
+            if (roster[i].identifier == id) {
+                rows[i].push_back(record);
+            }
+        }
     }
     return rows;
 }

@@ -1,5 +1,8 @@
 #include "ratings/csv_reader.h"
 
+#include <algorithm>
+#include <fstream>
+
 #include "league/error.h"
 #include "league/file_io.h"
 
@@ -25,26 +28,32 @@ std::string CsvText::where(std::size_t record) const {
     return m_name + ", line " + std::to_string(lineNumber(record));
 }
 
-CsvText CsvText::parse(std::string_view text, std::string name) {
+CsvText CsvText::parse(std::string_view source, std::string name) {
+    return parseText(std::string(source), std::move(name));
+}
+
+CsvText CsvText::parseText(std::string source, std::string name) {
     CsvText csv;
     csv.m_name = std::move(name);
-    csv.m_chars.reserve(text.size());
+    // Values are kept where they stand in the text; only a quoted value with doubled quotes is
+    // written out again, after the text.
+    csv.m_chars = std::move(source);
+    std::string_view text = csv.m_chars;
     // A byte order mark is no part of the first header name.
     if (text.starts_with("\xEF\xBB\xBF")) {
         text.remove_prefix(3);
     }
+    const std::size_t bomLength = csv.m_chars.size() - text.size();
+    // Room for every value at once: a large file is not copied over and over as it grows.
+    csv.m_cells.reserve(1 + static_cast<std::size_t>(std::count_if(
+                                text.begin(), text.end(), [](char c) { return isSeparator(c) || c == '\n'; })));
+    std::string unescaped;
+    std::vector<std::size_t> unescapedCells;
     const std::size_t size = text.size();
     std::size_t i = 0;
     int line = 1;
     auto malformed = [&](int at, const std::string& problem) {
         return Error(csv.m_name + ", line " + std::to_string(at) + ": " + problem);
-    };
-    auto skipLineBreak = [&] {
-        if (text[i] == '\r' && i + 1 < size && text[i + 1] == '\n') {
-            ++i;
-        }
-        ++i;
-        ++line;
     };
     while (i < size) {
         // One record: values until a line break outside quotes.
@@ -55,13 +64,15 @@ CsvText CsvText::parse(std::string_view text, std::string name) {
             while (i < size && isBlank(text[i])) {
                 ++i;
             }
-            const auto start = static_cast<std::uint32_t>(csv.m_chars.size());
+            Cell cell{static_cast<std::uint32_t>(bomLength + i), 0};
             bool quoted = false;
             if (i < size && text[i] == '"') {
                 quoted = true;
                 anyText = true;
                 const int openedAt = line;
-                ++i;
+                const std::size_t contentStart = ++i;
+                bool doubled = false;
+                std::string value;
                 while (true) {
                     if (i >= size) {
                         throw malformed(openedAt, "a quoted value is not closed");
@@ -69,19 +80,33 @@ CsvText CsvText::parse(std::string_view text, std::string name) {
                     const char c = text[i];
                     if (c == '"') {
                         if (i + 1 < size && text[i + 1] == '"') {
-                            csv.m_chars.push_back('"');
+                            if (!doubled) {
+                                doubled = true;
+                                value.assign(text.substr(contentStart, i - contentStart));
+                            }
+                            value.push_back('"');
                             i += 2;
                             continue;
                         }
-                        ++i;
                         break;
                     }
                     if (c == '\n' || (c == '\r' && !(i + 1 < size && text[i + 1] == '\n'))) {
                         ++line;
                     }
-                    csv.m_chars.push_back(c);
+                    if (doubled) {
+                        value.push_back(c);
+                    }
                     ++i;
                 }
+                if (doubled) {
+                    cell = {static_cast<std::uint32_t>(unescaped.size()), static_cast<std::uint32_t>(value.size())};
+                    unescaped += value;
+                    unescapedCells.push_back(csv.m_cells.size());
+                } else {
+                    cell = {static_cast<std::uint32_t>(bomLength + contentStart),
+                            static_cast<std::uint32_t>(i - contentStart)};
+                }
+                ++i;  // the closing quote
                 while (i < size && isBlank(text[i])) {
                     ++i;
                 }
@@ -89,23 +114,21 @@ CsvText CsvText::parse(std::string_view text, std::string name) {
                     throw malformed(line, "text follows a quoted value");
                 }
             } else {
-                std::size_t lastNonBlank = csv.m_chars.size();
+                std::size_t end = i;
                 while (i < size && !isSeparator(text[i]) && !isLineBreak(text[i])) {
-                    csv.m_chars.push_back(text[i]);
-                    if (!isBlank(text[i])) {
-                        lastNonBlank = csv.m_chars.size();
-                    }
                     ++i;
+                    if (!isBlank(text[i - 1])) {
+                        end = i;
+                    }
                 }
-                csv.m_chars.resize(lastNonBlank);
+                cell.length = static_cast<std::uint32_t>(bomLength + end - cell.offset);
             }
-            const auto length = static_cast<std::uint32_t>(csv.m_chars.size() - start);
-            anyText = anyText || length > 0;
+            anyText = anyText || cell.length > 0;
             const bool atSeparator = i < size && isSeparator(text[i]);
-            csv.m_cells.push_back({start, length});
+            csv.m_cells.push_back(cell);
             // A separator that ends the line adds no value after it; the empty value stays in
             // reserve for a table whose rows end with an empty cell.
-            if (quoted || length > 0 || atSeparator || !endedWithSeparator) {
+            if (quoted || cell.length > 0 || atSeparator || !endedWithSeparator) {
                 ++record.count;
             } else {
                 record.trailingEmpty = true;
@@ -121,11 +144,23 @@ CsvText CsvText::parse(std::string_view text, std::string name) {
         if (anyText) {
             csv.m_records.push_back(record);
         } else {
+            if (!unescapedCells.empty() && unescapedCells.back() >= record.first) {
+                unescapedCells.pop_back();
+            }
             csv.m_cells.resize(record.first);
         }
         if (i < size) {
-            skipLineBreak();
+            if (text[i] == '\r' && i + 1 < size && text[i + 1] == '\n') {
+                ++i;
+            }
+            ++i;
+            ++line;
         }
+    }
+    const auto base = static_cast<std::uint32_t>(csv.m_chars.size());
+    csv.m_chars += unescaped;
+    for (const std::size_t index : unescapedCells) {
+        csv.m_cells[index].offset += base;
     }
     return csv;
 }

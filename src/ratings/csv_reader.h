@@ -21,6 +21,7 @@ class CsvText {
 public:
     // `name` names the text in messages (the file name).
     static CsvText parse(std::string_view text, std::string name);
+    static CsvText parseText(std::string text, std::string name);
     // Reads and parses a file; throws zt::Error naming the file when it cannot be read.
     static CsvText read(const std::filesystem::path& file);
 

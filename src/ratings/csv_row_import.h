@@ -74,8 +74,9 @@ public:
     bool applyRow(std::size_t record, const RosterPlayer* roster, const TeamModeSettings* team);
     // Whether the row belongs to the roster player (identifier, fielding position, innings).
     bool rowIsFor(std::size_t record, const RosterPlayer& roster) const;
-    // Data rows by player identifier, in file order.
-    std::unordered_map<std::string, std::vector<std::size_t>> rowsByIdentifier() const;
+    // The data rows of each roster player whose identifier they name, in file order: one pass
+    // over the file instead of one per player.
+    std::vector<std::vector<std::size_t>> rowsOfRoster(std::span<const RosterPlayer> roster) const;
 
 private:
     struct RowState;

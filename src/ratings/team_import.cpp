@@ -142,24 +142,19 @@ TeamImportResult importTeam(const std::filesystem::path& databaseDir,
         RowImporter importer(session, pass.csv, pass.kind, options);
         progress.setLabel(pass.label);
         progress.setRange(0, static_cast<int>(roster.size()));
-        std::unordered_map<std::string, std::vector<std::size_t>> index;
+        std::vector<std::vector<std::size_t>> rowsOfPlayer;
         std::vector<std::size_t> everyRow;
         if (request.scanEveryRow) {
             for (std::size_t record = 1; record <= importer.rowCount(); ++record) {
                 everyRow.push_back(record);
             }
         } else {
-            index = importer.rowsByIdentifier();
+            rowsOfPlayer = importer.rowsOfRoster(roster);
         }
-        static const std::vector<std::size_t> kNoRows;
         for (std::size_t i = 0; i < roster.size(); ++i) {
             const RosterPlayer& player = roster[i];
-            const std::vector<std::size_t>* rows = &everyRow;
-            if (!request.scanEveryRow) {
-                const auto found = index.find(player.identifier);
-                rows = found == index.end() ? &kNoRows : &found->second;
-            }
-            for (const std::size_t record : *rows) {
+            const std::vector<std::size_t>& rows = request.scanEveryRow ? everyRow : rowsOfPlayer[i];
+            for (const std::size_t record : rows) {
                 if (importer.rowIsFor(record, player) && importer.applyRow(record, &player, &request.settings)) {
                     break;
                 }
