@@ -12,6 +12,7 @@ void installCommandModules(TForm1& window) {
     installReportCommands(window);
     installSeasonCommands(window);
     installPlayerToolCommands(window);
+    installCsvImportCommands(window);
 }
 
 }  // namespace zt::app

@@ -29,6 +29,9 @@ void installGlobalEditCommands(TForm1& window);
 // Export Pool and Create missing stats entries, and Net League's rosters management files.
 void installPlayerToolCommands(TForm1& window);
 
+// File > CSV Data Import and its window.
+void installCsvImportCommands(TForm1& window);
+
 // Reports > Rosters Stats, Standings, Teams Charts and League Scores and their windows.
 void installReportCommands(TForm1& window);
 

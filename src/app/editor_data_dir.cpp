@@ -39,15 +39,35 @@ QString editorDataDirectory(const QString& pathSetting) {
     return withSeparator(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
-void seedEditorDataDirectory(const QString& directory) {
+namespace {
+
+// Copies the files of `shipped` that `directory` lacks, and so on in its sub-folders (the
+// import database).
+void copyMissingFiles(const QDir& shipped, const QString& directory) {
     QDir().mkpath(directory);
-    const QDir shipped(shippedDataDirectory());
     for (const QString& name : shipped.entryList(QDir::Files)) {
         const QString target = directory + name;
         if (!QFile::exists(target)) {
             QFile::copy(shipped.filePath(name), target);
         }
     }
+    for (const QString& name : shipped.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        // A folder the user already has under another letter case ("database") is his.
+        const QDir existing(directory);
+        bool present = false;
+        for (const QString& own : existing.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            present = present || own.compare(name, Qt::CaseInsensitive) == 0;
+        }
+        if (!present) {
+            copyMissingFiles(QDir(shipped.filePath(name)), directory + name + QLatin1Char('/'));
+        }
+    }
+}
+
+}  // namespace
+
+void seedEditorDataDirectory(const QString& directory) {
+    copyMissingFiles(QDir(shippedDataDirectory()), directory);
 }
 
 }  // namespace zt::app

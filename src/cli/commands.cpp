@@ -27,6 +27,10 @@ std::vector<std::unique_ptr<CliCommand>> makeCommands() {
     commands.push_back(makeImportPlayersCommand());
     commands.push_back(makeExportRostersCommand());
     commands.push_back(makeImportRostersCommand());
+    commands.push_back(makeImportCsvCommand());
+    commands.push_back(makeImportTeamCommand());
+    commands.push_back(makeGenerateDatabaseCommand());
+    commands.push_back(makeConvertLahmanCommand());
     return commands;
 }
 

@@ -29,5 +29,9 @@ std::unique_ptr<CliCommand> makeExportPlayersCommand();
 std::unique_ptr<CliCommand> makeImportPlayersCommand();
 std::unique_ptr<CliCommand> makeExportRostersCommand();
 std::unique_ptr<CliCommand> makeImportRostersCommand();
+std::unique_ptr<CliCommand> makeImportCsvCommand();
+std::unique_ptr<CliCommand> makeImportTeamCommand();
+std::unique_ptr<CliCommand> makeGenerateDatabaseCommand();
+std::unique_ptr<CliCommand> makeConvertLahmanCommand();
 
 }  // namespace zt::cli

@@ -19,6 +19,7 @@ enum class Stream : std::uint64_t {
     Games,
     Filler,
     SideFiles,
+    Database,
 };
 
 // xoshiro256** seeded through splitmix64. The library's own generator, with its own
