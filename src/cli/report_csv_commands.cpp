@@ -76,7 +76,7 @@ private:
             const auto it =
                 std::find_if(all.begin(), all.end(), [&](const ScoutColumn& c) { return lower(c.key) == name; });
             if (it == all.end()) {
-                throw Error("'" + name + "' is not a column of the scouting report");
+                throw Error("'" + m_columns.substr(start, end - start) + "' is not a column of the scouting report");
             }
             on[static_cast<std::size_t>(it - all.begin())] = true;
             start = end + 1;

@@ -385,21 +385,26 @@ LeaderCandidates leaderCandidates(const League& league, const LeagueIndex& index
     return result;
 }
 
+// Equal entries stay in list order, whatever order an earlier sort left them in, so the window
+// and the command line rank them alike.
 void sortLeaders(LeaderCandidates& candidates, int category, bool ascending, bool qualify) {
     const auto c = static_cast<std::size_t>(std::clamp(category, 0, kLeaderValues - 1));
     auto& list = candidates.entries;
     if (!ascending) {
         const auto key = [&](const LeaderEntry& e) { return qualify && !e.qualified ? 0.0f : e.values[c]; };
-        std::stable_sort(
-            list.begin(), list.end(), [&](const LeaderEntry& a, const LeaderEntry& b) { return key(a) > key(b); });
+        std::sort(list.begin(), list.end(), [&](const LeaderEntry& a, const LeaderEntry& b) {
+            const float ka = key(a);
+            const float kb = key(b);
+            return ka != kb ? ka > kb : a.key < b.key;
+        });
         return;
     }
-    std::stable_sort(list.begin(), list.end(), [&](const LeaderEntry& a, const LeaderEntry& b) {
+    std::sort(list.begin(), list.end(), [&](const LeaderEntry& a, const LeaderEntry& b) {
         if (qualify && a.qualified != b.qualified) {
             return a.qualified;
         }
-        if (qualify && !a.qualified) {
-            return false;
+        if ((qualify && !a.qualified) || a.values[c] == b.values[c]) {
+            return a.key < b.key;
         }
         return a.values[c] < b.values[c];
     });

@@ -159,6 +159,25 @@ TEST_F(LeadersSorted, FourSortRulesAndTheQualifiedLimit) {
     }
 }
 
+TEST_F(LeadersSorted, TiesRankInListOrderWhateverTheSortBefore) {
+    const LeagueIndex index(*m_league);
+    LeaderCandidates fresh = leaderCandidates(*m_league, index, m_selection);
+    LeaderCandidates resorted = fresh;
+    sortLeaders(resorted, kHrCategory, false, false);
+    for (const bool ascending : {false, true}) {
+        sortLeaders(fresh, 4, ascending, true);  // every batter has 5 hits
+        sortLeaders(resorted, 4, ascending, true);
+        std::vector<int> a, b;
+        for (std::size_t i = 0; i < fresh.entries.size(); ++i) {
+            a.push_back(fresh.entries[i].key);
+            b.push_back(resorted.entries[i].key);
+        }
+        EXPECT_EQ(a, b);
+        // Qualified batters first in either direction, each group in list order.
+        EXPECT_EQ(a, (std::vector<int>{0, 2, 4, 6, 1, 3, 5, 7})) << ascending;
+    }
+}
+
 TEST_F(LeadersSorted, ListedLimitsTheRowsAndRanksFromOne) {
     m_display.qualify = false;
     m_display.listed = 0;  // "3"
