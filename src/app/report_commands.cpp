@@ -3,22 +3,29 @@
 
 #include <QAction>
 #include <QObject>
+#include <algorithm>
+#include <filesystem>
 
 #include "app/app_dialogs.h"
 #include "app/command_modules.h"
 #include "app/editor_data_dir.h"
 #include "app/main_window.h"
+#include "league/error.h"
 #include "league/league.h"
 #include "league/ui/qt_text.h"
 #include "players/player_grid.h"
 #include "players/ui/player_grid_panel.h"
+#include "reports/ui/card_window.h"
+#include "reports/ui/leaders_window.h"
 #include "reports/ui/league_scores_window.h"
 #include "reports/ui/report_placement.h"
 #include "reports/ui/report_save_dialog.h"
 #include "reports/ui/report_services.h"
 #include "reports/ui/rosters_stats_window.h"
+#include "reports/ui/scouting_window.h"
 #include "reports/ui/standings_window.h"
 #include "reports/ui/team_performance_window.h"
+#include "reports/ui/win_chart_window.h"
 
 namespace zt::app {
 
@@ -46,16 +53,49 @@ public:
             [&window](QWidget* parent, const QString& caption, const QString& directory, const QString& filter) {
                 return window.dialogs().openFileName(parent, caption, directory, filter);
             };
+        m_services.saveFile = [&window](QWidget* parent,
+                                        const QString& caption,
+                                        const QString& directory,
+                                        const QString& filter,
+                                        const QString& suffix) {
+            return window.dialogs().saveFileName(parent, caption, directory, filter, suffix);
+        };
         m_services.chooseColor = [&window](QWidget* parent, const QColor& initial) {
             return window.dialogs().chooseColor(parent, initial);
         };
         m_services.openDocument = [&window](const QString& file) { return window.dialogs().shellOpen(file, {}, {}); };
         m_services.openPlayer = [this](int playerIndex) { showPlayer(playerIndex); };
+        // A name link opens the card over the report that holds the link, and closes with it.
+        m_services.openCard = [this](QWidget* report, int playerIndex) {
+            League* league = m_window.league();
+            if (league == nullptr || playerIndex < 0 || playerIndex >= static_cast<int>(league->players.size())) {
+                return false;
+            }
+            auto* card = prepare(new reports::ui::Tcardfrm(
+                *league, playerIndex, cardDataDirectory(), services(), report != nullptr ? report : &m_window));
+            card->setWindowModality(Qt::WindowModal);
+            card->show();
+            return true;
+        };
 
         add(window.menu().rostersStats, [&window] { return createRostersStatsWindow(window); });
         add(window.menu().standings, [&window] { return createStandingsWindow(window); });
         add(window.menu().teamsCharts, [&window] { return createTeamPerformanceWindow(window); });
         add(window.menu().leagueScores, [&window] { return createLeagueScoresWindow(window); });
+        add(window.menu().leaders, [&window] { return createLeadersWindow(window); });
+        add(window.menu().scouting, [&window] { return createScoutingWindow(window); });
+        add(window.menu().proYears, [&window] { return createProYearsWindow(window); });
+        add(window.menu().winningChart, [&window] { return createWinChartWindow(window); });
+        add(window.menu().cards, [&window]() -> reports::ui::Tcardfrm* {
+            const League& league = *window.league();
+            const auto& players = league.players;
+            const auto current = std::find_if(
+                players.begin(), players.end(), [&](const auto& p) { return p.get() == league.currentPlayer; });
+            if (current == players.end()) {
+                throw Error("Choose a player in the list first");
+            }
+            return createCardWindow(window, static_cast<int>(current - players.begin()));
+        });
     }
 
     // The interaction is read when a window opens: tests and the window may replace it.
@@ -64,6 +104,10 @@ public:
         return m_services;
     }
     const reports::ui::ReportSaveDialog& saveDialog() const { return m_saveDialog; }
+
+    std::filesystem::path cardDataDirectory() const {
+        return ui::toPath(editorDataDirectory(ui::fromPath(m_window.settings().dataPath)));
+    }
 
     template <class Window>
     Window* prepare(Window* form) {
@@ -142,6 +186,32 @@ reports::ui::Tteamperffrm* createTeamPerformanceWindow(TForm1& window) {
 reports::ui::Tleaguescoresfrm* createLeagueScoresWindow(TForm1& window) {
     return commandsOf(window).prepare(
         new reports::ui::Tleaguescoresfrm(*window.league(), commandsOf(window).services(), &window));
+}
+
+reports::ui::Tleadersfrm* createLeadersWindow(TForm1& window) {
+    return commandsOf(window).prepare(
+        new reports::ui::Tleadersfrm(*window.league(), window.settings(), commandsOf(window).services(), &window));
+}
+
+reports::ui::Tcardfrm* createCardWindow(TForm1& window, int playerIndex) {
+    ReportCommands& commands = commandsOf(window);
+    return commands.prepare(new reports::ui::Tcardfrm(
+        *window.league(), playerIndex, commands.cardDataDirectory(), commands.services(), &window));
+}
+
+reports::ui::TScoutfrm* createScoutingWindow(TForm1& window) {
+    return commandsOf(window).prepare(
+        new reports::ui::TScoutfrm(*window.league(), commandsOf(window).services(), &window));
+}
+
+reports::ui::TProYearsfrm* createProYearsWindow(TForm1& window) {
+    return commandsOf(window).prepare(
+        new reports::ui::TProYearsfrm(*window.league(), commandsOf(window).services(), &window));
+}
+
+reports::ui::Twinchartfrm* createWinChartWindow(TForm1& window) {
+    return commandsOf(window).prepare(
+        new reports::ui::Twinchartfrm(*window.league(), commandsOf(window).services(), &window));
 }
 
 const reports::ui::ReportSaveDialog& reportSaveDialog(const TForm1& window) {

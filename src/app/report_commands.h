@@ -7,6 +7,11 @@ class Tfrmstats;
 class Tstandfrm;
 class Tteamperffrm;
 class Tleaguescoresfrm;
+class Tleadersfrm;
+class Tcardfrm;
+class TScoutfrm;
+class TProYearsfrm;
+class Twinchartfrm;
 }  // namespace zt::reports::ui
 
 namespace zt::app {
@@ -21,6 +26,12 @@ reports::ui::Tstandfrm* createStandingsWindow(TForm1& window);
 reports::ui::Tteamperffrm* createTeamPerformanceWindow(TForm1& window);
 // Refuses a league without a schedule with zt::Error.
 reports::ui::Tleaguescoresfrm* createLeagueScoresWindow(TForm1& window);
+reports::ui::Tleadersfrm* createLeadersWindow(TForm1& window);
+// The card of a player (by index in the player list).
+reports::ui::Tcardfrm* createCardWindow(TForm1& window, int playerIndex);
+reports::ui::TScoutfrm* createScoutingWindow(TForm1& window);
+reports::ui::TProYearsfrm* createProYearsWindow(TForm1& window);
+reports::ui::Twinchartfrm* createWinChartWindow(TForm1& window);
 
 // The main window's one "Save report file" dialog.
 const reports::ui::ReportSaveDialog& reportSaveDialog(const TForm1& window);

@@ -9,9 +9,11 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "cli/commands.h"
 #include "cli/league_argument.h"
+#include "cli/report_subcommand.h"
 #include "cli/terminal_progress.h"
 #include "league/error.h"
 #include "league/league.h"
@@ -34,23 +36,7 @@ namespace {
 namespace fs = std::filesystem;
 using namespace zt::reports;
 
-// Options every report shares: the league, the output and the page's header and footer files.
-struct CommonOptions {
-    LeagueArgument league;
-    std::string out;
-    std::optional<std::string> header;
-    std::optional<std::string> footer;
-
-    void addTo(CLI::App& command, const char* outText) {
-        league.addTo(command);
-        command.add_option("--out", out, outText);
-        command.add_option("--header", header, "Header file of the page (default: the league's net.txt)");
-        command.add_option("--footer", footer, "Footer file of the page (default: the league's net.txt)");
-    }
-
-    fs::path headerFile(const League& l) const { return header ? fs::path(*header) : leagueHeaderFile(l); }
-    fs::path footerFile(const League& l) const { return footer ? fs::path(*footer) : leagueFooterFile(l); }
-};
+using CommonOptions = ReportCommonOptions;
 
 // --team N or --all-teams, one of them.
 struct TeamChoice {
@@ -194,13 +180,7 @@ public:
     }
 
 private:
-    fs::path dataDir() const {
-        if (!m_dataDir.empty()) {
-            return m_dataDir;
-        }
-        const char* environment = std::getenv("ZTEDIT_DATA_DIR");
-        return environment != nullptr ? fs::path(environment) : fs::path();
-    }
+    fs::path dataDir() const { return reportDataDir(m_dataDir); }
 
     CLI::App* m_command = nullptr;
     CommonOptions m_common;
@@ -335,6 +315,14 @@ public:
         m_rosters.configure(*m_subcommand);
         m_performance.configure(*m_subcommand);
         m_scores.configure(*m_subcommand);
+        m_more.push_back(makeLeadersReport());
+        m_more.push_back(makeCardsReport());
+        m_more.push_back(makeScoutingReport());
+        m_more.push_back(makeProYearsReport());
+        m_more.push_back(makeWinChartReport());
+        for (const auto& report : m_more) {
+            report->configure(*m_subcommand);
+        }
     }
 
     void run(std::ostream& out) override {
@@ -347,6 +335,11 @@ public:
         } else if (m_scores.parsed()) {
             m_scores.run();
         }
+        for (const auto& report : m_more) {
+            if (report->parsed()) {
+                report->run(out);
+            }
+        }
     }
 
 private:
@@ -354,9 +347,33 @@ private:
     RostersReport m_rosters;
     TeamPerformanceReport m_performance;
     LeagueScoresReport m_scores;
+    std::vector<std::unique_ptr<ReportSubcommand>> m_more;
 };
 
 }  // namespace
+
+void ReportCommonOptions::addTo(CLI::App& command, const char* outText) {
+    league.addTo(command);
+    command.add_option("--out", out, outText);
+    command.add_option("--header", header, "Header file of the page (default: the league's net.txt)");
+    command.add_option("--footer", footer, "Footer file of the page (default: the league's net.txt)");
+}
+
+fs::path ReportCommonOptions::headerFile(const League& l) const {
+    return header ? fs::path(*header) : leagueHeaderFile(l);
+}
+
+fs::path ReportCommonOptions::footerFile(const League& l) const {
+    return footer ? fs::path(*footer) : leagueFooterFile(l);
+}
+
+fs::path reportDataDir(const std::string& option) {
+    if (!option.empty()) {
+        return option;
+    }
+    const char* environment = std::getenv("ZTEDIT_DATA_DIR");
+    return environment != nullptr ? fs::path(environment) : fs::path();
+}
 
 std::unique_ptr<CliCommand> makeReportCommand() {
     return std::make_unique<ReportCommand>();

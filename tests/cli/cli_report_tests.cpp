@@ -62,7 +62,11 @@ INSTANTIATE_TEST_SUITE_P(
                     UsageCase{"BothTeamChoices", {"team-performance", "--team", "1", "--all-teams"}, "--all-teams"},
                     UsageCase{"LevelWithPages", {"rosters", "--team", "1", "--level", "2", "--out", "x"}, "--out"},
                     UsageCase{"LevelOutOfRange", {"rosters", "--team", "1", "--level", "5"}, "--level"},
-                    UsageCase{"UnknownSortItem", {"rosters", "--team", "1", "--batting-sort", "Speed"}, "Speed"}),
+                    UsageCase{"UnknownSortItem", {"rosters", "--team", "1", "--batting-sort", "Speed"}, "Speed"},
+                    UsageCase{"TemplateAndStat", {"leaders", "--template", "a.lea", "--stat", "HR"}, "--stat"},
+                    UsageCase{"LeadersLevel", {"leaders", "--stat", "HR", "--level", "7"}, "--level"},
+                    UsageCase{"CardsTeamAndAll", {"cards", "--team", "1", "--all", "--out", "x"}, "--all"},
+                    UsageCase{"WinChartWithoutTeams", {"win-chart"}, "--teams"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct FailureCase {
@@ -103,7 +107,28 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"BadYears", {"rosters", "--team", "2", "--years", "last"}, "'last' is not a valid integer value"},
         FailureCase{"UnwritableTarget",
                     {"standings", "--out", "DIR/none/standings.html"},
-                    "Cannot Create file DIR/none/standings.html"}),
+                    "Cannot Create file DIR/none/standings.html"},
+        FailureCase{"UnknownCategory", {"leaders", "--stat", "Speed"}, "'Speed' is not a batting category"},
+        FailureCase{"PitchingCategory", {"leaders", "--stat", "Avg", "--pitching"}, "'Avg' is not a pitching category"},
+        FailureCase{"LeadersYear", {"leaders", "--stat", "HR", "--years", "20x6"}, "Invalid year"},
+        FailureCase{"LeadersTeam",
+                    {"leaders", "--stat", "HR", "--team", "31"},
+                    "'31' is not a team of this league (0 to 29, fa or totals)"},
+        FailureCase{"TemplateWithoutPage",
+                    {"leaders", "--template", "DIR/a.lea"},
+                    "A template writes a page: give its file with --out"},
+        FailureCase{
+            "NoCards", {"cards", "--out", "DIR/cards"}, "Name the cards with --team N, --all or --player INDEX"},
+        FailureCase{"CardsTeam",
+                    {"cards", "--team", "fb", "--out", "DIR/cards"},
+                    "'fb' is not a team of this league (0 to 29 or fa)"},
+        FailureCase{
+            "ScoutingColumn", {"scouting", "--columns", "Age,Speed"}, "'Speed' is not a column of the scouting report"},
+        FailureCase{
+            "ChartPicture",
+            {"win-chart", "--teams", "0", "--out", "DIR/chart.png"},
+            "Pictures of the chart are saved from the \"Winning % Chart\" window; the tool writes the series as "
+            "CSV"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CliReportTest, WithoutOutThePrintedTableIsTheWindowsTable) {

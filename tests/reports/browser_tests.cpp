@@ -3,6 +3,7 @@
 // looks like markup must stay text.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -11,7 +12,9 @@
 #include <sstream>
 
 #include "league/progress.h"
+#include "reports/leaders_page.h"
 #include "reports/league_index.h"
+#include "reports/player_card.h"
 #include "reports/report_files.h"
 #include "reports/report_names.h"
 #include "reports/rosters_pages.h"
@@ -19,6 +22,7 @@
 #include "reports/table_writers.h"
 #include "reports/team_performance.h"
 #include "sample/sample_league.h"
+#include "support/scripted_interaction.h"
 #include "support/temp_dir.h"
 
 namespace zt::reports {
@@ -165,6 +169,82 @@ TEST_F(InBrowser, TeamPerformanceOfAllTeamsShowsOneTablePerTeam) {
     EXPECT_EQ(count(dom, "<font size=\"4\">"), teams);
     EXPECT_NE(dom.find("<td nowrap=\"\" bgcolor=\"#B4B4B4\">" + std::string(kMarkupCityInDom) + "</td>"),
               std::string::npos);
+}
+
+// Every link target written into the pages of a folder (anchors within a page left out).
+std::set<std::string> writtenLinks(const fs::path& folder) {
+    static const std::regex kHref(R"re([Hh][Rr][Ee][Ff]="?([^" >]+))re");
+    std::set<std::string> targets;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        const std::string name = entry.path().filename().string();
+        if (!name.ends_with(".htm") && !name.ends_with(".html")) {
+            continue;
+        }
+        const std::string text = readAll(entry.path());
+        for (auto it = std::sregex_iterator(text.begin(), text.end(), kHref); it != std::sregex_iterator(); ++it) {
+            const std::string target = (*it)[1];
+            if (!target.starts_with("#")) {
+                targets.insert(unescapeHtml(target));
+            }
+        }
+    }
+    return targets;
+}
+
+// A league web site as a script makes it: standings, team pages, a leaders page and every card,
+// in one folder. Each link of every page reaches a page of the site, and the browser shows them.
+TEST_F(InBrowser, AGeneratedSiteHasNoBrokenLink) {
+    const fs::path site = m_dir / "site";
+    fs::create_directory(site);
+    const LeagueIndex index(league());
+    NoProgress progress;
+    RostersPageSettings rosters;
+    rosters.options.years = "2025-2026";
+    rosters.htmlTable = true;
+    writeRostersAllTeams(league(), index, rosters, site, progress);
+    const ReportTable standings = standingsTable(league(), computeStandings(league()), defaultStandingsOptions());
+    writeReportFile(site / "standings.html", standingsHtml(standings, standingsHtmlSettings()));
+    LeadersReplay replay;
+    replay.years = "2025-2026";
+    const std::vector<LeadersTemplateEntry> tables = {{0, 0, 1, 0, 0, 0, 0, 2},
+                                                      {0, 7, 1, 0, 0, 0, 0, 2},
+                                                      {1, 0, 1, 0, 0, 0, 0, 2},
+                                                      {1, 10, 0, 1, 0, 0, 0, 1},
+                                                      {0, 4, 1, 0, teamsTotalsItem(league()), 0, 0, 9}};
+    writeLeadersPageFromTemplate(league(), index, tables, replay, site / "leaders.htm");
+    CardOptions cards;
+    cards.includeMinors = true;
+    cards.htmlTable = true;
+    cards.dataDirectory = ZT_SOURCE_DATA_DIR;
+    cards.html = cardHtmlSettings();
+    test::ScriptedInteraction interaction;
+    writeAllCards(league(), index, cards, site, interaction, progress);
+
+    const std::set<std::string> links = writtenLinks(site);
+    EXPECT_GT(links.size(), static_cast<std::size_t>(league().teamCount()));
+    for (const std::string& target : links) {
+        EXPECT_TRUE(fs::exists(site / target)) << target << " is linked but was not written";
+    }
+    EXPECT_TRUE(fs::exists(site / "blank.bmp"));
+
+    // The browser shows the leaders with their links, a card they lead to, and a team page.
+    const std::string leaders = render("leaders.htm", readAll(site / "leaders.htm"));
+    EXPECT_EQ(count(leaders, "cellspacing=\"2\""), tables.size());
+    const std::set<std::string> shown = hrefs(leaders);
+    ASSERT_FALSE(shown.empty());
+    for (const std::string& target : shown) {
+        EXPECT_TRUE(fs::exists(site / unescapeHtml(target))) << target;
+    }
+    const auto cardLink =
+        std::find_if(shown.begin(), shown.end(), [](const std::string& target) { return target.ends_with(".htm"); });
+    ASSERT_NE(cardLink, shown.end());
+    const std::string card = render("card.htm", readAll(site / unescapeHtml(*cardLink)));
+    EXPECT_NE(card.find("Personal Info"), std::string::npos);
+    EXPECT_GE(count(card, "<table"), 2u);
+    const std::string team = render("team.html", readAll(site / TeamPageName(league().teams[1].record)));
+    for (const std::string& target : hrefs(team)) {
+        EXPECT_TRUE(target.starts_with("#") || fs::exists(site / unescapeHtml(target))) << target;
+    }
 }
 
 }  // namespace

@@ -6,9 +6,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 
 #include "cli/cli_command.h"
+#include "league/league.h"
+#include "league/league_io.h"
+#include "reports/report_names.h"
 #include "sample/sample_league.h"
 #include "support/league_builder.h"
 #include "support/temp_dir.h"
@@ -139,7 +143,17 @@ INSTANTIATE_TEST_SUITE_P(
             {"0_1.htm"}},
         GoldenCase{"league_scores_complete.htm",
                    {"league-scores", "--from", "2026-04-03", "--to", "2026-04-03", "--boxscores", "complete"},
-                   {"2_15.htm"}}),
+                   {"2_15.htm"}},
+        GoldenCase{"leaders_template_3_columns.htm",
+                   {"leaders", "--template", (kGoldenDir / "five.lea").string(), "--years", "2024-2026"}},
+        GoldenCase{"leaders_hr.htm", {"leaders", "--stat", "HR"}},
+        GoldenCase{"leaders_era_team_3_all.htm",
+                   {"leaders", "--stat", "ERA", "--pitching", "--team", "3", "--listed", "ALL", "--no-qualify"}},
+        GoldenCase{"scouting_no_optional_column.csv", {"scouting", "--columns", "none"}},
+        GoldenCase{"scouting_all_columns.csv", {"scouting", "--columns", "all"}},
+        GoldenCase{"scouting_compatible_pitchers.csv", {"scouting", "--compatible", "--players", "Pitchers"}},
+        GoldenCase{"pro_years.csv", {"pro-years", "--ab", "100", "--ip", "30", "--games", "10"}},
+        GoldenCase{"win_chart_teams_0_3.csv", {"win-chart", "--teams", "0,3"}}),
     [](const auto& info) {
         std::string name = info.param.file;
         for (char& ch : name) {
@@ -149,6 +163,81 @@ INSTANTIATE_TEST_SUITE_P(
         }
         return name;
     });
+
+// Cards of a player traded in mid-season (one of his seasons split between two teams), in both
+// forms and without the team split, and of a pitcher whose seasons were each with one team.
+TEST(GoldenCards, TradedPlayerSingleTeamSeasonsAndBothForms) {
+    TempDir dir;
+    sample::SampleOptions options;
+    options.seed = 7;
+    options.playersPerTeam = 72;
+    options.freeAgents = 30;
+    options.years = 3;
+    const fs::path sea = sample::generateSampleLeague(dir.path(), options);
+    auto league = openLeague(sea);
+    int traded = -1;
+    int pitcher = -1;
+    for (std::size_t i = 0; i < league->players.size() && (traded < 0 || pitcher < 0); ++i) {
+        const PlayerRecord& player = *league->players[i];
+        StatHistory* history = findHistory(league->playerHistories, player.playerId());
+        if (history == nullptr || player.level() != 0 || !league->isTeam(player.teamIndex())) {
+            continue;
+        }
+        if (pitcher < 0 && player.get(pf::position) == 1 && history->pitching.size() >= 9) {
+            pitcher = static_cast<int>(i);
+        }
+        if (traded < 0 && player.get(pf::position) != 1) {
+            // His lines against right-handers of his first major league season go to the next team.
+            std::set<int> years;
+            for (const BattingLine& line : history->batting) {
+                const BattingLineData d = decodeBattingLine(line);
+                if (d.year >= 1900 && d.level == 0) {
+                    years.insert(d.year);
+                }
+            }
+            if (years.size() < 3) {
+                continue;
+            }
+            for (BattingLine& line : history->batting) {
+                BattingLineData d = decodeBattingLine(line);
+                if (d.year == *years.begin() && d.level == 0 && d.split == 1) {
+                    d.team = static_cast<std::uint8_t>((d.team + 1) % league->teamCount());
+                    encodeBattingLine(d, line);
+                }
+            }
+            traded = static_cast<int>(i);
+        }
+    }
+    ASSERT_GE(traded, 0);
+    ASSERT_GE(pitcher, 0);
+    saveLeague(*league);
+
+    const struct {
+        const char* golden;
+        int player;
+        std::vector<std::string> flags;
+    } cases[] = {{"card_traded.htm", traded, {}},
+                 {"card_traded_table.htm", traded, {"--html-table"}},
+                 {"card_traded_no_team_split.htm", traded, {"--no-team-split"}},
+                 {"card_pitcher_minors_extended.htm", pitcher, {"--minors", "--extended-pitching"}}};
+    for (const auto& c : cases) {
+        const fs::path out = dir / (std::string(c.golden) + ".dir");
+        std::vector<std::string> args = {"report",
+                                         "cards",
+                                         sea.string(),
+                                         "--player",
+                                         std::to_string(c.player),
+                                         "--data-dir",
+                                         ZT_SOURCE_DATA_DIR,
+                                         "--out",
+                                         out.string()};
+        args.insert(args.end(), c.flags.begin(), c.flags.end());
+        std::ostringstream stdoutText, stderrText;
+        ASSERT_EQ(cli::runCli(args, stdoutText, stderrText), 0) << stderrText.str();
+        compareWithGolden(out / reports::CardFileName(*league->players[static_cast<std::size_t>(c.player)]), c.golden);
+        EXPECT_TRUE(fs::exists(out / "blank.bmp"));
+    }
+}
 
 }  // namespace
 }  // namespace zt::test

@@ -215,8 +215,14 @@ void Tfrmstats::openLink(bool pitching, int tableRow) {
     const int column = pitching ? kPitchingIndexColumn : kBattingIndexColumn;
     zt::ui::runCommand(*m_services.interaction, [&] {
         const int index = parseInteger(table.text(tableRow, column));
-        if (m_services.openPlayer && index >= 0 && index < static_cast<int>(m_league.players.size())) {
+        if (index < 0 || index >= static_cast<int>(m_league.players.size())) {
+            return;
+        }
+        if (m_services.openPlayer) {
             m_services.openPlayer(index);
+        }
+        if (m_services.openCard && !m_services.openCard(this, index)) {
+            m_services.interaction->information("An error occurred. Not enough memory ?");
         }
     });
 }
