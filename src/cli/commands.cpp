@@ -25,6 +25,11 @@ std::vector<std::unique_ptr<CliCommand>> makeCommands() {
     commands.push_back(makeImportPlayersCommand());
     commands.push_back(makeExportRostersCommand());
     commands.push_back(makeImportRostersCommand());
+    commands.push_back(makeGenerateGameCommand());
+    commands.push_back(makeAlbCommand());
+    commands.push_back(makeModCommand());
+    commands.push_back(makeSoundCommand());
+    commands.push_back(makePatchCommand());
     return commands;
 }
 

@@ -27,5 +27,10 @@ std::unique_ptr<CliCommand> makeExportPlayersCommand();
 std::unique_ptr<CliCommand> makeImportPlayersCommand();
 std::unique_ptr<CliCommand> makeExportRostersCommand();
 std::unique_ptr<CliCommand> makeImportRostersCommand();
+std::unique_ptr<CliCommand> makeGenerateGameCommand();
+std::unique_ptr<CliCommand> makeAlbCommand();
+std::unique_ptr<CliCommand> makeModCommand();
+std::unique_ptr<CliCommand> makeSoundCommand();
+std::unique_ptr<CliCommand> makePatchCommand();
 
 }  // namespace zt::cli

@@ -111,12 +111,10 @@ BmpTemplates BmpTemplates::standard() {
     }
     templates.colour[10] = 54;  // pixel data offset
     storeLE<std::uint32_t>(templates.indexed.data() + 10, 1078);
-    // compression 0, image size 0, 2835 pixels per metre (72 dpi), colours used and important.
+    // Compression 0, image size 0, 2835 pixels per metre (72 dpi) both ways, colours used 0 (all
+    // 256 for an 8-bit bitmap, none for a 24-bit one: the rest of the header serves both).
     storeLE<std::uint32_t>(templates.rest.data() + 8, 2835);
     storeLE<std::uint32_t>(templates.rest.data() + 12, 2835);
-    storeLE<std::uint32_t>(templates.rest.data() + 16, 256);
-    // An 8-bit bitmap uses 256 colours; bmp2.hdr is shared, and for a 24-bit bitmap readers
-    // ignore the colours-used field.
     return templates;
 }
 

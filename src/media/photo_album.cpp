@@ -101,4 +101,14 @@ std::optional<Image> playerPhoto(PhotoAlbum& album, const PlayerRecord& player) 
     }
 }
 
+std::optional<Image> playerPhotoFromGame(const fs::path& gameDirectory, const PlayerRecord& player) {
+    const fs::path file = albumPathOf(gameDirectory);
+    std::error_code ec;
+    if (gameDirectory.empty() || !fs::exists(file, ec)) {
+        return std::nullopt;
+    }
+    PhotoAlbum album(file);
+    return playerPhoto(album, player);
+}
+
 }  // namespace zt::media

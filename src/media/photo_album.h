@@ -58,6 +58,12 @@ std::string photoName(const PlayerRecord& player, int number);
 // album holds no photo under his name. Throws when the stored photo is damaged.
 std::optional<Image> playerPhoto(PhotoAlbum& album, const PlayerRecord& player);
 
+// The same for callers that hold no open album (the player cards): opens the album of the game
+// folder, finds and decodes his photo. None when the folder has no album or the player no photo;
+// a damaged album or photo throws zt::Error naming the file. Pixels are RGBA, top row first
+// (jpeg.h encodes them as JPG).
+std::optional<Image> playerPhotoFromGame(const fs::path& gameDirectory, const PlayerRecord& player);
+
 // The entry of a player's photo, when he has one in the album.
 std::optional<std::size_t> playerPhotoEntry(const PhotoAlbum& album, const PlayerRecord& player);
 

@@ -46,9 +46,10 @@ PreparedPhoto prepare(const PlayerRecord& player, const fs::path& chosen, Progre
 void finish(std::unique_ptr<PhotoAlbum>& album,
             const std::vector<std::uint8_t>& rebuilt,
             League& league,
-            PlayerRecord* linkPlayer) {
+            PlayerRecord* linkPlayer,
+            FileWriter& writer) {
     const fs::path path = album->path();
-    writeFileAtomically(path, rebuilt);
+    writeFileAtomically(path, rebuilt, writer);
     if (linkPlayer != nullptr) {
         linkPlayer->set(pf::photoIndex, static_cast<std::int16_t>(linkPlayer->get(pf::playerId)));
         league.markChanged();
@@ -84,20 +85,22 @@ void addPlayerPhoto(std::unique_ptr<PhotoAlbum>& album,
                     League& league,
                     PlayerRecord& player,
                     const fs::path& chosen,
-                    Progress& progress) {
+                    Progress& progress,
+                    FileWriter& writer) {
     const PreparedPhoto photo = prepare(player, chosen, progress);
     progress.setLabel(kRecompilingLabel);
     const auto archive = album->readAll();
     const AlbIndex index = parseAlbIndex(archive, archive.size(), kPhotoEntrySize, album->path());
     const auto rebuilt = albumWithAddedEntry(archive, index, photo.name, photo.compressed, photo.uncompressedSize);
-    finish(album, rebuilt, league, &player);
+    finish(album, rebuilt, league, &player, writer);
 }
 
 void replacePlayerPhoto(std::unique_ptr<PhotoAlbum>& album,
                         League& league,
                         PlayerRecord& player,
                         const fs::path& chosen,
-                        Progress& progress) {
+                        Progress& progress,
+                        FileWriter& writer) {
     const auto shown = playerPhotoEntry(*album, player);
     if (!shown) {
         throw Error("The player has no photo to replace.");
@@ -109,7 +112,7 @@ void replacePlayerPhoto(std::unique_ptr<PhotoAlbum>& album,
     const auto rebuilt = albumWithReplacedEntry(archive, index, *shown, photo.compressed, photo.uncompressedSize);
     // The replaced entry keeps its name, so the player keeps the photoIndex that finds it: set
     // to his playerId instead, a player whose photo was stored under another number would lose it.
-    finish(album, rebuilt, league, nullptr);
+    finish(album, rebuilt, league, nullptr, writer);
 }
 
 void exportPicture(const Image& image, const fs::path& target) {

@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "league/file_io.h"
 #include "media/image.h"
 #include "media/photo_album.h"
 
@@ -42,7 +43,8 @@ void addPlayerPhoto(std::unique_ptr<PhotoAlbum>& album,
                     League& league,
                     PlayerRecord& player,
                     const fs::path& chosen,
-                    Progress& progress);
+                    Progress& progress,
+                    FileWriter& writer = diskFileWriter());
 
 // "Replace": the player's shown photo takes the chosen picture; later photos move, earlier ones
 // stay where they are; the player keeps his photoIndex. Throws when he has no photo in the album.
@@ -50,7 +52,8 @@ void replacePlayerPhoto(std::unique_ptr<PhotoAlbum>& album,
                         League& league,
                         PlayerRecord& player,
                         const fs::path& chosen,
-                        Progress& progress);
+                        Progress& progress,
+                        FileWriter& writer = diskFileWriter());
 
 // "Export": the picture as an uncompressed 24-bit TGA.
 void exportPicture(const Image& image, const fs::path& target);

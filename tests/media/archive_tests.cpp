@@ -6,6 +6,7 @@
 #include "media/alb_archive.h"
 #include "media/archive_tools.h"
 #include "media/mod_model.h"
+#include "media/sound_table.h"
 #include "media/tga.h"
 #include "media_test_support.h"
 #include "support/league_builder.h"
@@ -234,6 +235,26 @@ TEST_F(Archives, ADamagedModelIsRefusedNamingTheFile) {
                   media::parseModLayout(other, file, true);
               }),
               "Wrong file type");
+}
+
+}  // namespace
+}  // namespace zt
+
+namespace zt {
+namespace {
+
+TEST(ShippedHeaders, TheDataFolderHoldsTheHeadersTheToolsUse) {
+    const std::filesystem::path data = ZT_SOURCE_DATA_DIR;
+    const auto shipped = media::BmpTemplates::load(data);
+    const auto standard = media::BmpTemplates::standard();
+    EXPECT_EQ(shipped.colour, standard.colour);
+    EXPECT_EQ(shipped.indexed, standard.indexed);
+    EXPECT_EQ(shipped.rest, standard.rest);
+    EXPECT_EQ(media::loadWavHeader(data), media::standardWavHeader());
+    // The placeholder photo is a picture the album code reads.
+    const auto blank = media::decodeTga(test::readBytes(data / "blank.tga"));
+    EXPECT_EQ(blank.image.width, 64);
+    EXPECT_EQ(blank.image.height, 85);
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
 // The player photo album: photo names, reading with every offset checked, adding and replacing
 // photos with the album rebuilt, and the chosen pictures made ready (TGA, JPG, scaling).
 #include <gtest/gtest.h>
-#include <unistd.h>
 
+#include "league/error.h"
+#include "league/file_io.h"
 #include "league/league_io.h"
 #include "league/progress.h"
 #include "media/alb_archive.h"
@@ -67,6 +68,9 @@ TEST_F(AlbumOfTen, EveryPlayerFindsHisPhoto) {
         EXPECT_EQ(photo->rgba, test::patternImage(64, 85, static_cast<unsigned>(i)).rgba) << i;
     }
     EXPECT_FALSE(media::playerPhoto(*m_album, player(10)));  // photoIndex -1
+    // The same through the game folder, as the player cards ask for it.
+    EXPECT_EQ(media::playerPhotoFromGame(m_dir.path(), player(4))->rgba, test::patternImage(64, 85, 4).rgba);
+    EXPECT_FALSE(media::playerPhotoFromGame(m_dir / "nowhere", player(4)));
 }
 
 TEST_F(AlbumOfTen, AddingGivesElevenEntriesAndKeepsEveryOldPhoto) {
@@ -164,18 +168,29 @@ TEST_F(AlbumOfTen, ARefusedPhotoChangesNeitherAlbumNorLeague) {
     EXPECT_EQ(player(10).get(pf::photoIndex), -1);
 }
 
-TEST_F(AlbumOfTen, AFailedAlbumWriteLeavesAlbumAndPlayerAsTheyWere) {
-    const auto album = test::readBytes(m_albumFile);
-    const auto tga = writeTga("new.tga", 64, 85, 24, 5);
-    fs::permissions(m_albumFile.parent_path(), fs::perms::owner_read | fs::perms::owner_exec);
-    const bool rootBypassesPermissions = ::access(m_albumFile.parent_path().c_str(), W_OK) == 0;
-    if (!rootBypassesPermissions) {
-        EXPECT_NE(test::messageOf([&] { media::addPlayerPhoto(m_album, *m_league, player(10), tga, m_progress); }),
-                  "(no failure)");
-        EXPECT_EQ(player(10).get(pf::photoIndex), -1);
+// Writes half of what it is given, then fails as a full disk does.
+class HalfWriter final : public FileWriter {
+public:
+    void write(const fs::path& path, std::span<const std::uint8_t> bytes) override {
+        diskFileWriter().write(path, bytes.first(bytes.size() / 2));
+        throw Error("No space left on device");
     }
-    fs::permissions(m_albumFile.parent_path(), fs::perms::owner_all);
+};
+
+TEST_F(AlbumOfTen, AFailedAlbumWriteLeavesAlbumLeagueAndPlayerAsTheyWere) {
+    const auto album = test::readBytes(m_albumFile);
+    const auto players = test::readBytes(m_league->leagueDir / "players.zt");
+    const auto tga = writeTga("new.tga", 64, 85, 24, 5);
+    HalfWriter full;
+    const std::string message =
+        test::messageOf([&] { media::addPlayerPhoto(m_album, *m_league, player(10), tga, m_progress, full); });
+    EXPECT_EQ(message, "Cannot write file \"" + m_albumFile.string() + "\". No space left on device");
+    EXPECT_EQ(player(10).get(pf::photoIndex), -1);
     EXPECT_EQ(test::readBytes(m_albumFile), album);
+    EXPECT_EQ(test::readBytes(m_league->leagueDir / "players.zt"), players);
+    // No temporary is left beside the album, and the album still shows every photo.
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_albumFile.parent_path()), fs::directory_iterator()), 1);
+    EXPECT_EQ(media::playerPhoto(*m_album, player(9))->rgba, test::patternImage(64, 85, 9).rgba);
 }
 
 struct DamageCase {
