@@ -13,6 +13,7 @@ void installCommandModules(TForm1& window) {
     installSeasonCommands(window);
     installPlayerToolCommands(window);
     installCsvImportCommands(window);
+    installMediaCommands(window);
 }
 
 }  // namespace zt::app

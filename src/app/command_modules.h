@@ -38,4 +38,7 @@ void installReportCommands(TForm1& window);
 // Season Schedule, Playoffs, Team Info, Manager Profile and Season Info & Options.
 void installSeasonCommands(TForm1& window);
 
+// The photo box, File > Patches, Sound Editor, the unpacker and the two repackers.
+void installMediaCommands(TForm1& window);
+
 }  // namespace zt::app

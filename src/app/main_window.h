@@ -71,6 +71,10 @@ public:
     ui::PlayerEditor* playerEditor() const { return m_editor; }
     Interaction& interaction() const;
     AppDialogs& dialogs() const;
+    // The game's install folder and the editor's data folder, each ending in "/" (the game folder
+    // is empty when unknown).
+    QString gameFolder() const { return m_gameDirectory; }
+    QString dataDirectory() const;
 
     // A slot that runs `handler` as a command of this window: failures are shown through its
     // interaction and never reach the event loop. Every menu item, button and panel signal that
@@ -118,6 +122,8 @@ public:
     void launchGame();
 
 Q_SIGNALS:
+    // startUp has read the settings and opened the league of the command line.
+    void startedUp();
     void leagueOpened();
     void leagueClosed();
     // The grid now lists this team (or a view number of 200 or more).
@@ -155,7 +161,6 @@ private:
     void shutDown();
     void showAbout();
     void openDonationPage();
-    QString dataDirectory() const;
 
     std::unique_ptr<League> m_league;
     EditorSettings m_settings;

@@ -36,6 +36,7 @@ void TForm1::startUp(const QStringList& arguments) {
     const QString dataDir = dataDirectory();
     seedEditorDataDirectory(dataDir);
     m_constants = readLeagueConstants(ui::toPath(dataDir + QString::fromLatin1(kConstantsFileName.data())));
+    Q_EMIT startedUp();
 }
 
 void TForm1::shutDown() {

@@ -31,6 +31,11 @@ std::vector<std::unique_ptr<CliCommand>> makeCommands() {
     commands.push_back(makeImportTeamCommand());
     commands.push_back(makeGenerateDatabaseCommand());
     commands.push_back(makeConvertLahmanCommand());
+    commands.push_back(makeGenerateGameCommand());
+    commands.push_back(makeAlbCommand());
+    commands.push_back(makeModCommand());
+    commands.push_back(makeSoundCommand());
+    commands.push_back(makePatchCommand());
     return commands;
 }
 

@@ -33,5 +33,10 @@ std::unique_ptr<CliCommand> makeImportCsvCommand();
 std::unique_ptr<CliCommand> makeImportTeamCommand();
 std::unique_ptr<CliCommand> makeGenerateDatabaseCommand();
 std::unique_ptr<CliCommand> makeConvertLahmanCommand();
+std::unique_ptr<CliCommand> makeGenerateGameCommand();
+std::unique_ptr<CliCommand> makeAlbCommand();
+std::unique_ptr<CliCommand> makeModCommand();
+std::unique_ptr<CliCommand> makeSoundCommand();
+std::unique_ptr<CliCommand> makePatchCommand();
 
 }  // namespace zt::cli
