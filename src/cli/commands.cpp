@@ -25,6 +25,9 @@ std::vector<std::unique_ptr<CliCommand>> makeCommands() {
     commands.push_back(makeImportPlayersCommand());
     commands.push_back(makeExportRostersCommand());
     commands.push_back(makeImportRostersCommand());
+    commands.push_back(makeUpdateLeagueCommand());
+    commands.push_back(makeSendRostersCommand());
+    commands.push_back(makeCheckUpdateCommand());
     return commands;
 }
 

@@ -27,5 +27,8 @@ std::unique_ptr<CliCommand> makeExportPlayersCommand();
 std::unique_ptr<CliCommand> makeImportPlayersCommand();
 std::unique_ptr<CliCommand> makeExportRostersCommand();
 std::unique_ptr<CliCommand> makeImportRostersCommand();
+std::unique_ptr<CliCommand> makeUpdateLeagueCommand();
+std::unique_ptr<CliCommand> makeSendRostersCommand();
+std::unique_ptr<CliCommand> makeCheckUpdateCommand();
 
 }  // namespace zt::cli
