@@ -12,6 +12,7 @@ void installCommandModules(TForm1& window) {
     installReportCommands(window);
     installSeasonCommands(window);
     installPlayerToolCommands(window);
+    installNetLeagueCommands(window);
 }
 
 }  // namespace zt::app

@@ -29,6 +29,9 @@ void installGlobalEditCommands(TForm1& window);
 // Export Pool and Create missing stats entries, and Net League's rosters management files.
 void installPlayerToolCommands(TForm1& window);
 
+// Net League > League Info and HTML settings, Update league files, Export & Send; Web Update > Check.
+void installNetLeagueCommands(TForm1& window);
+
 // Reports > Rosters Stats, Standings, Teams Charts and League Scores and their windows.
 void installReportCommands(TForm1& window);
 
