@@ -14,6 +14,7 @@ void installCommandModules(TForm1& window) {
     installPlayerToolCommands(window);
     installCsvImportCommands(window);
     installMediaCommands(window);
+    installNetLeagueCommands(window);
 }
 
 }  // namespace zt::app

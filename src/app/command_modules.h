@@ -31,6 +31,8 @@ void installPlayerToolCommands(TForm1& window);
 
 // File > CSV Data Import and its window.
 void installCsvImportCommands(TForm1& window);
+// Net League > League Info and HTML settings, Update league files, Export & Send; Web Update > Check.
+void installNetLeagueCommands(TForm1& window);
 
 // Reports > Rosters Stats, Standings, Teams Charts and League Scores and their windows.
 void installReportCommands(TForm1& window);

@@ -1,5 +1,6 @@
 #include "app/folder_memory.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace zt::app {
@@ -10,6 +11,14 @@ QString FolderMemory::startFolder(const QString& asked) const {
     }
     const QString league = m_leagueFolder ? m_leagueFolder() : QString();
     return league.isEmpty() ? asked : league;
+}
+
+QString FolderMemory::startFile(const QString& asked) const {
+    const QFileInfo proposal(asked);
+    if (asked.isEmpty() || proposal.isDir() || !proposal.dir().exists()) {
+        return startFolder(asked);
+    }
+    return QDir(startFolder(proposal.absolutePath())).filePath(proposal.fileName());
 }
 
 QString FolderMemory::remember(const QString& chosen, bool isFolder) {
@@ -43,7 +52,7 @@ QString FolderMemory::saveFileName(QWidget* parent,
                                    const QString& filter,
                                    const QString& defaultSuffix,
                                    ExistingFile existing) {
-    return remember(m_dialogs().saveFileName(parent, caption, startFolder(directory), filter, defaultSuffix, existing),
+    return remember(m_dialogs().saveFileName(parent, caption, startFile(directory), filter, defaultSuffix, existing),
                     false);
 }
 

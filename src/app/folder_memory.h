@@ -35,6 +35,8 @@ public:
 
 private:
     QString startFolder(const QString& asked) const;
+    // A proposed file (an existing folder and a name) keeps its name in the folder the dialog starts in.
+    QString startFile(const QString& asked) const;
     QString remember(const QString& chosen, bool isFolder);
 
     std::function<AppDialogs&()> m_dialogs;

@@ -36,6 +36,9 @@ std::vector<std::unique_ptr<CliCommand>> makeCommands() {
     commands.push_back(makeModCommand());
     commands.push_back(makeSoundCommand());
     commands.push_back(makePatchCommand());
+    commands.push_back(makeUpdateLeagueCommand());
+    commands.push_back(makeSendRostersCommand());
+    commands.push_back(makeCheckUpdateCommand());
     return commands;
 }
 

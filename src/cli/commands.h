@@ -38,5 +38,8 @@ std::unique_ptr<CliCommand> makeAlbCommand();
 std::unique_ptr<CliCommand> makeModCommand();
 std::unique_ptr<CliCommand> makeSoundCommand();
 std::unique_ptr<CliCommand> makePatchCommand();
+std::unique_ptr<CliCommand> makeUpdateLeagueCommand();
+std::unique_ptr<CliCommand> makeSendRostersCommand();
+std::unique_ptr<CliCommand> makeCheckUpdateCommand();
 
 }  // namespace zt::cli

@@ -303,12 +303,9 @@ TEST_F(MainWindowTest, AboutShowsTheVersionAndDonationOpensTheWebPage) {
     EXPECT_TRUE(m_dialogs.shellTargets.front().startsWith(QStringLiteral("https://")));
 }
 
-TEST_F(MainWindowTest, CommandsOfLaterWorkExistButStayDisabled) {
+TEST_F(MainWindowTest, MenuKeepsItsShortcutsAndHidesTheLineupsReport) {
     const auto sea = generateLeague("a");
     startWindow({pathText(sea)});
-    for (const char* name : {"UpdateLeagueFiles1", "Check1"}) {
-        EXPECT_FALSE(action(name)->isEnabled()) << name;
-    }
     EXPECT_EQ(action("Leaders1")->shortcut(), QKeySequence(Qt::Key_F12));
     EXPECT_EQ(action("Open1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
     EXPECT_EQ(action("LaunchGame1")->shortcut(), QKeySequence(Qt::Key_F4));

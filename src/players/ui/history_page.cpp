@@ -147,6 +147,13 @@ void HistoryPage::setLeague(League* league) {
     showHistory();
 }
 
+void HistoryPage::useLeagueHtmlFiles() {
+    if (m_league != nullptr) {
+        m_html.headerFile = reports::leagueHeaderFile(*m_league);
+        m_html.footerFile = reports::leagueFooterFile(*m_league);
+    }
+}
+
 void HistoryPage::setKind(HistoryKind kind) {
     m_kind = kind;
     m_kindButtons[static_cast<int>(kind)]->setChecked(true);

@@ -43,6 +43,8 @@ public:
 
     // The league whose current player is shown; nullptr empties the page.
     void setLeague(League* league);
+    // The league's header and footer files as HTML settings again (after the net league settings changed).
+    void useLeagueHtmlFiles();
     // Messages, the shared save dialog and the HTML settings dialog's needs; read at each use.
     void setServices(std::function<reports::ui::ReportServices*()> services);
 
