@@ -10,6 +10,7 @@ void installCommandModules(TForm1& window) {
     installLeagueCheckCommands(window);
     installRatingCommands(window);
     installReportCommands(window);
+    installSiteCommands(window);
     installSeasonCommands(window);
     installPlayerToolCommands(window);
     installCsvImportCommands(window);

@@ -34,6 +34,9 @@ void installCsvImportCommands(TForm1& window);
 // Net League > League Info and HTML settings, Update league files, Export & Send; Web Update > Check.
 void installNetLeagueCommands(TForm1& window);
 
+// Reports > "Build league web site...".
+void installSiteCommands(TForm1& window);
+
 // Reports > Rosters Stats, Standings, Teams Charts and League Scores and their windows.
 void installReportCommands(TForm1& window);
 

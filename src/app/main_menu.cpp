@@ -133,6 +133,8 @@ void buildReportMenus(QMainWindow& window, MainMenu& m) {
     m.lineupsReport->setVisible(false);
     m.teamScores = item(m.reportsMenu, "TeamScores1", "Team Scores");
     m.teamScores->setVisible(false);
+    m.reportsMenu->addSeparator();
+    m.buildSite = item(m.reportsMenu, "BuildSite1", "Build league web site...");
 
     m.webUpdateMenu = topMenu(window, "WebUpdate1", "&Web Update");
     m.checkUpdate = item(m.webUpdateMenu, "Check1", "Check");

@@ -19,6 +19,7 @@ struct MainMenu {
     QAction* saveAs = nullptr;
     QAction* checkLeague = nullptr;  // our own: the integrity report
     QAction* restoreSave = nullptr;  // our own: the league files of the previous save
+    QAction* buildSite = nullptr;    // our own: the league web site
     QAction* importPlayers = nullptr;
     QAction* exportPlayers = nullptr;
     QAction* csvDataImport = nullptr;

@@ -8,6 +8,7 @@ std::vector<std::unique_ptr<CliCommand>> makeCommands() {
     commands.push_back(makeInfoCommand());
     commands.push_back(makeCheckCommand());
     commands.push_back(makeDiffCommand());
+    commands.push_back(makeSiteCommand());
     commands.push_back(makeSaveCommand());
     commands.push_back(makeSaveAsCommand());
     commands.push_back(makeRestoreCommand());

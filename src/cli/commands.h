@@ -10,6 +10,7 @@ std::unique_ptr<CliCommand> makeGenerateCommand();
 std::unique_ptr<CliCommand> makeInfoCommand();
 std::unique_ptr<CliCommand> makeCheckCommand();
 std::unique_ptr<CliCommand> makeDiffCommand();
+std::unique_ptr<CliCommand> makeSiteCommand();
 std::unique_ptr<CliCommand> makeSaveCommand();
 std::unique_ptr<CliCommand> makeSaveAsCommand();
 std::unique_ptr<CliCommand> makeRestoreCommand();

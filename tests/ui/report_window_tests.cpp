@@ -96,6 +96,24 @@ protected:
     fs::path m_sea;
 };
 
+TEST_F(ReportWindowTest, BuildLeagueWebSiteWritesTheSiteTheCommandLineWrites) {
+    const fs::path byWindow = m_dir / "site-window";
+    m_dialogs.setNextFileName(q(byWindow));
+    action("BuildSite1")->trigger();
+    ASSERT_TRUE(fs::exists(byWindow / "index.html"));
+
+    const fs::path byTool = m_dir / "site-tool";
+    std::ostringstream out, err;
+    ASSERT_EQ(cli::runCli({"site", m_sea.string(), byTool.string(), "--data-dir", (m_dir / "data").string()}, out, err), 0)
+        << err.str();
+    std::size_t pages = 0;
+    for (const auto& entry : fs::directory_iterator(byTool)) {
+        ++pages;
+        EXPECT_EQ(contents(byWindow / entry.path().filename()), contents(entry.path())) << entry.path().filename();
+    }
+    EXPECT_GT(pages, 30u);
+}
+
 TEST_F(ReportWindowTest, TheMenuOpensEachWindowPlacedAtTheMainWindowsLeftEdge) {
     struct Item {
         const char* action;
