@@ -15,6 +15,7 @@
 #include "league/ui/qt_text.h"
 #include "players/player_grid.h"
 #include "players/ui/player_grid_panel.h"
+#include "reports/card_photos.h"
 #include "reports/ui/card_window.h"
 #include "reports/ui/leaders_window.h"
 #include "reports/ui/league_scores_window.h"
@@ -65,6 +66,10 @@ public:
         };
         m_services.openDocument = [&window](const QString& file) { return window.dialogs().shellOpen(file, {}, {}); };
         m_services.openPlayer = [this](int playerIndex) { showPlayer(playerIndex); };
+        // Photos come from the album of the game folder of the moment (the user may change it).
+        m_services.cardPhoto = [&window](const PlayerRecord& player, const std::filesystem::path& folder) {
+            return reports::albumCardPhotos(ui::toPath(window.gameFolder()))(player, folder);
+        };
         // A name link opens the card over the report that holds the link, and closes with it.
         m_services.openCard = [this](QWidget* report, int playerIndex) {
             League* league = m_window.league();

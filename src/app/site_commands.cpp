@@ -7,6 +7,7 @@
 #include "league/league.h"
 #include "league/ui/photo_progress.h"
 #include "league/ui/qt_text.h"
+#include "reports/card_photos.h"
 #include "reports/league_site.h"
 #include "reports/report_files.h"
 
@@ -29,10 +30,12 @@ void installSiteCommands(TForm1& window) {
         options.dataDirectory = ui::toPath(window.dataDirectory());
         options.headerFile = reports::leagueHeaderFile(*league);
         options.footerFile = reports::leagueFooterFile(*league);
+        options.cardPhotos = reports::albumCardPhotos(ui::toPath(window.gameFolder()));
         ui::Tphotoprogress progress(&window);
         progress.setWindowTitle(QStringLiteral("Building the league web site"));
         progress.showCentredOn(&window);
-        const auto index = reports::writeLeagueSite(*league, options, ui::toPath(folder), window.interaction(), progress);
+        const auto index =
+            reports::writeLeagueSite(*league, options, ui::toPath(folder), window.interaction(), progress);
         progress.close();
         window.showStatus("Wrote " + index.string());
     }));

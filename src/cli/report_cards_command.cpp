@@ -8,6 +8,7 @@
 #include "cli/terminal_progress.h"
 #include "league/error.h"
 #include "league/league.h"
+#include "reports/card_photos.h"
 #include "reports/league_index.h"
 #include "reports/player_card.h"
 
@@ -38,6 +39,8 @@ public:
         m_command->add_flag("--extended-batting", m_options.battingExtended, "Batting columns GIDP to PH too");
         m_command->add_flag("--extended-pitching", m_options.pitchingExtended, "Pitching columns WP to PIT# too");
         m_command->add_flag("--ml-only", m_options.mlRostersOnly, "Only players of the major league rosters");
+        m_command->add_option(
+            "--game", m_game, "Game folder whose photo album gives the photos (default: $ZTEDIT_GAME_DIR)");
         m_command->add_option("--data-dir",
                               m_dataDir,
                               "Editor data folder with header.txt, footer.txt and blank.bmp (default: "
@@ -54,6 +57,7 @@ public:
         options.html.headerFile = m_common.headerFile(*league);
         options.html.footerFile = m_common.footerFile(*league);
         options.dataDirectory = reportDataDir(m_dataDir);
+        options.photo = albumCardPhotos(gameFolder(m_game));
         const fs::path folder = m_common.out;
         std::error_code ec;
         fs::create_directories(folder, ec);
@@ -98,6 +102,7 @@ private:
     std::optional<int> m_player;
     bool m_all = false;
     std::string m_dataDir;
+    std::string m_game;
     CardOptions m_options;
 };
 

@@ -375,6 +375,14 @@ fs::path reportDataDir(const std::string& option) {
     return environment != nullptr ? fs::path(environment) : fs::path();
 }
 
+fs::path gameFolder(const std::string& option) {
+    if (!option.empty()) {
+        return option;
+    }
+    const char* environment = std::getenv("ZTEDIT_GAME_DIR");
+    return environment != nullptr ? fs::path(environment) : fs::path();
+}
+
 std::unique_ptr<CliCommand> makeReportCommand() {
     return std::make_unique<ReportCommand>();
 }

@@ -42,6 +42,8 @@ struct ReportCommonOptions {
 
 // The editor data folder of --data-dir, else $ZTEDIT_DATA_DIR, else none.
 std::filesystem::path reportDataDir(const std::string& option);
+// The game folder of --game, else $ZTEDIT_GAME_DIR, else none (cards without photos).
+std::filesystem::path gameFolder(const std::string& option);
 
 std::unique_ptr<ReportSubcommand> makeLeadersReport();
 std::unique_ptr<ReportSubcommand> makeCardsReport();

@@ -7,6 +7,7 @@
 #include "cli/report_subcommand.h"
 #include "cli/terminal_progress.h"
 #include "league/league.h"
+#include "reports/card_photos.h"
 #include "reports/league_site.h"
 #include "reports/report_files.h"
 
@@ -24,9 +25,12 @@ public:
             "scores and every player's card, with relative links");
         m_league.addTo(*m_subcommand);
         m_subcommand->add_option("OUTDIR", m_folder, "Folder of the site (created when missing)")->required();
-        m_subcommand->add_option("--years", m_options.years, "Years of the statistics and leaders (default: the season's)");
+        m_subcommand->add_option(
+            "--years", m_options.years, "Years of the statistics and leaders (default: the season's)");
         m_subcommand->add_option(
             "--leaders-template", m_template, "A leaders template (.lea) for the leaders page (default: six leaders)");
+        m_subcommand->add_option(
+            "--game", m_game, "Game folder whose photo album gives the cards' photos (default: $ZTEDIT_GAME_DIR)");
         m_subcommand->add_option("--data-dir",
                                  m_dataDir,
                                  "Editor data folder with header.txt, footer.txt, blank.bmp and the column orders "
@@ -38,6 +42,7 @@ public:
         reports::LeagueSiteOptions options = m_options;
         options.leadersTemplate = m_template;
         options.dataDirectory = reportDataDir(m_dataDir);
+        options.cardPhotos = reports::albumCardPhotos(gameFolder(m_game));
         options.headerFile = reports::leagueHeaderFile(*league);
         options.footerFile = reports::leagueFooterFile(*league);
         FlagInteraction interaction(std::nullopt, out);
@@ -50,6 +55,7 @@ private:
     std::string m_folder;
     std::string m_template;
     std::string m_dataDir;
+    std::string m_game;
     reports::LeagueSiteOptions m_options;
 };
 

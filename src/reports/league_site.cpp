@@ -146,6 +146,7 @@ fs::path writeLeagueSite(const League& league,
     cards.html.headerFile = options.headerFile;
     cards.html.footerFile = options.footerFile;
     cards.dataDirectory = options.dataDirectory;
+    cards.photo = options.cardPhotos;
     writeAllCards(league, index, cards, folder, interaction, progress);
 
     const fs::path indexFile = folder / kSiteIndexPage;

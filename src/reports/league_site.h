@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <string>
 
+#include "reports/player_card.h"
+
 namespace zt {
 class Interaction;
 class League;
@@ -17,6 +19,7 @@ struct LeagueSiteOptions {
     std::filesystem::path dataDirectory;    // header.txt, footer.txt, blank.bmp and the column orders
     std::filesystem::path headerFile;       // framing every page, as the report windows do
     std::filesystem::path footerFile;
+    CardPhotoSource cardPhotos;  // none: every card shows blank.bmp
 };
 
 inline constexpr std::string_view kSiteIndexPage = "index.html";

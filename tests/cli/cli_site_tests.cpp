@@ -18,9 +18,9 @@ bool isPage(const fs::path& file) {
     return extension == ".htm" || extension == ".html";
 }
 
-// Every relative link of every page names a file of the site: "page -> target" of those that do not.
+// Every relative link and picture of every page names a file of the site: "page -> target" of those that do not.
 std::vector<std::string> brokenLinks(const fs::path& folder, std::size_t& pages, std::size_t& links) {
-    static const std::regex kHref(R"(href\s*=\s*"([^"]*)\")", std::regex::icase);
+    static const std::regex kHref(R"((?:href|src)\s*=\s*"([^"]*)\")", std::regex::icase);
     std::vector<std::string> broken;
     for (const auto& entry : fs::recursive_directory_iterator(folder)) {
         if (!isPage(entry.path())) {
@@ -51,7 +51,14 @@ TEST(CliSite, EveryPageIsThereAndEveryLinkLeadsToAPage) {
     options.years = 2;
     options.days = 4;
     const fs::path sea = sample::generateSampleLeague(dir / "league", options);
-    const CliRun run = runTool({"site", sea.string(), (dir / "site").string(), "--data-dir", ZT_SOURCE_DATA_DIR});
+    ASSERT_EQ(runTool({"generate-game", (dir / "game").string(), "--league", sea.string()}).exitCode, 0);
+    const CliRun run = runTool({"site",
+                                sea.string(),
+                                (dir / "site").string(),
+                                "--data-dir",
+                                ZT_SOURCE_DATA_DIR,
+                                "--game",
+                                (dir / "game").string()});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "Wrote " + (dir / "site" / "index.html").string() + "\n");
 
@@ -65,6 +72,12 @@ TEST(CliSite, EveryPageIsThereAndEveryLinkLeadsToAPage) {
     // Index, standings, leaders, performance, scores, 30 team pages, box scores and cards.
     EXPECT_GT(pages, 5u + 30u + 30u * 72u / 2u);
     EXPECT_GT(links, pages);
+    // The cards show the album's photos.
+    std::size_t photos = 0;
+    for (const auto& entry : fs::directory_iterator(dir / "site")) {
+        photos += entry.path().extension() == ".jpg" && fileContents(entry.path()).starts_with("\xFF\xD8") ? 1 : 0;
+    }
+    EXPECT_GT(photos, 30u);
 }
 
 TEST(CliSite, AMissingLeadersTemplateIsNamedAndNoIndexIsWritten) {

@@ -104,7 +104,8 @@ TEST_F(ReportWindowTest, BuildLeagueWebSiteWritesTheSiteTheCommandLineWrites) {
 
     const fs::path byTool = m_dir / "site-tool";
     std::ostringstream out, err;
-    ASSERT_EQ(cli::runCli({"site", m_sea.string(), byTool.string(), "--data-dir", (m_dir / "data").string()}, out, err), 0)
+    ASSERT_EQ(cli::runCli({"site", m_sea.string(), byTool.string(), "--data-dir", (m_dir / "data").string()}, out, err),
+              0)
         << err.str();
     std::size_t pages = 0;
     for (const auto& entry : fs::directory_iterator(byTool)) {
