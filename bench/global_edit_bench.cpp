@@ -13,6 +13,7 @@
 #include "globaledit/global_edit_run.h"
 #include "league/interaction.h"
 #include "league/progress.h"
+#include "league/undo_stack.h"
 #include "sample/sample_league.h"
 
 namespace {
@@ -109,6 +110,38 @@ void BM_GbeFileOfTwentyRecords(benchmark::State& state) {
     state.counters["players"] = static_cast<double>(players.players.size());
 }
 BENCHMARK(BM_GbeFileOfTwentyRecords)->Unit(benchmark::kMillisecond);
+
+// Undo, then redo, of one Formula run over every player (the figure is the pair).
+void BM_UndoRedoOfAGlobalEditRun(benchmark::State& state) {
+    zt::League& players = league();
+    zt::UndoStack stack;
+    stack.reset(&players);
+    zt::bench::FixedAnswers interaction(false);
+    zt::globaledit::EditRandom random(1);
+    zt::globaledit::RunContext context{0, random, interaction, true};
+    zt::globaledit::runModification(players, settings(10, Mode::Formula, "bobpr*0.99+0.003"), context);
+    if (!stack.record()) {
+        state.SkipWithError("the run changed nothing");
+        return;
+    }
+    for (auto _ : state) {
+        stack.undo();
+        stack.redo();
+    }
+    state.counters["players"] = static_cast<double>(players.players.size());
+}
+BENCHMARK(BM_UndoRedoOfAGlobalEditRun)->Unit(benchmark::kMillisecond);
+
+// What every command pays when it ends: comparing the league with the state after the last step.
+void BM_RecordAfterACommandThatChangedNothing(benchmark::State& state) {
+    zt::League& players = league();
+    zt::UndoStack stack;
+    stack.reset(&players);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(stack.record());
+    }
+}
+BENCHMARK(BM_RecordAfterACommandThatChangedNothing)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -8,7 +8,6 @@
 #include "app/main_window.h"
 #include "globaledit/ui/global_edit_window.h"
 #include "league/league.h"
-#include "players/ui/player_editor.h"
 #include "players/ui/player_grid_panel.h"
 
 namespace zt::app {
@@ -23,23 +22,6 @@ int selectedPlayersTeam(const TForm1& window) {
         return league->currentPlayer->teamIndex();
     }
     return window.gridPanel()->shownTeam();
-}
-
-// The runs changed players (and histories) behind the views' backs: list them again.
-void showLeagueAgain(TForm1& window) {
-    League* league = window.league();
-    if (league == nullptr) {
-        return;
-    }
-    ui::PlayerGridPanel* grid = window.gridPanel();
-    if (grid->showsExportPool()) {
-        window.showExportPool();
-    } else if (grid->shownTeam() >= 0) {
-        window.fillGrid(grid->shownTeam(), grid->levelFilter());
-    }
-    if (league->currentPlayer != nullptr) {
-        window.playerEditor()->loadPlayer(*league->currentPlayer);
-    }
 }
 
 }  // namespace
@@ -60,7 +42,7 @@ globaledit::ui::Tglobalfrm* createGlobalEditWindow(TForm1& window) {
         return window.dialogs().saveFileName(
             form, QStringLiteral("Save"), QString(), filter, QStringLiteral("gbe"), existing);
     });
-    QObject::connect(form, &QDialog::finished, &window, [&window] { showLeagueAgain(window); });
+    QObject::connect(form, &QDialog::finished, &window, [&window] { window.showLeagueAgain(); });
     return form;
 }
 

@@ -78,6 +78,10 @@ void buildEditMenus(QMainWindow& window, MainMenu& m) {
     m.seasonSchedule = item(m.editMenu, "SeasonSchedule1", "Season Schedule", QKeySequence(Qt::Key_F6));
     m.playoffs = item(m.editMenu, "Playoffs1", "Playoffs", QKeySequence(Qt::Key_F7));
     m.createMissingStats = item(m.editMenu, "CreateMissingStats1", "Create missing stats entries");
+    m.editMenu->addSeparator();
+    m.undo = item(m.editMenu, "Undo1", "Undo", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Z));
+    m.redo = item(m.editMenu, "Redo1", "Redo", QKeySequence(Qt::CTRL | Qt::Key_Y));
+    m.redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
 
     m.teamMenu = topMenu(window, "Team1", "&Team");
     m.teamInfo = item(m.teamMenu, "TeamInfo1", "Team Info");

@@ -47,6 +47,9 @@ struct MainMenu {
     QAction* seasonSchedule = nullptr;
     QAction* playoffs = nullptr;
     QAction* createMissingStats = nullptr;
+    // Our own, last in the menu: Ctrl+Z is "Delete Player", so undo takes Ctrl+Alt+Z.
+    QAction* undo = nullptr;
+    QAction* redo = nullptr;
 
     // Team and Teams
     QMenu* teamMenu = nullptr;

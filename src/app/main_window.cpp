@@ -15,6 +15,7 @@
 #include "app/team_menus.h"
 #include "league/league.h"
 #include "league/ui/qt_interaction.h"
+#include "league/undo_stack.h"
 #include "players/ui/player_editor.h"
 #include "players/ui/player_grid_panel.h"
 #include "players/ui/player_grid_view.h"
@@ -23,6 +24,7 @@ namespace zt::app {
 
 TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent),
+      m_undo(std::make_unique<UndoStack>()),
       m_ownInteraction(std::make_unique<ui::QtInteraction>(this)),
       m_ownDialogs(std::make_unique<QtAppDialogs>()),
       m_folderMemory(std::make_unique<FolderMemory>(
@@ -50,10 +52,12 @@ TForm1::TForm1(QWidget* parent)
     connectPanels();
     installCommandModules(*this);
     enableLeagueCommands(false);
+    ui::setCommandFinishedObserver([this] { recordUndoStep(); });
     resize(1100, 720);
 }
 
 TForm1::~TForm1() {
+    ui::setCommandFinishedObserver({});
     shutDown();
 }
 
@@ -105,6 +109,8 @@ void TForm1::connectMenu() {
     on(m_menu.save, [this] { saveCommand(); });
     on(m_menu.saveAs, [this] { saveAsCommand(); });
     on(m_menu.restoreSave, [this] { restorePreviousSaveCommand(); });
+    on(m_menu.undo, [this] { undoCommand(); });
+    on(m_menu.redo, [this] { redoCommand(); });
     for (int i = 0; i < static_cast<int>(m_menu.recent.size()); ++i) {
         on(m_menu.recent[static_cast<std::size_t>(i)], [this, i] { openRecent(i); });
     }
@@ -196,6 +202,7 @@ void TForm1::enableLeagueCommands(bool open) {
     }
     m_gridPanel->setEnabled(open);
     m_editor->setEnabled(open);
+    updateUndoItems();
 }
 
 }  // namespace zt::app

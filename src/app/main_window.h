@@ -17,6 +17,7 @@ namespace zt {
 class Interaction;
 class League;
 class PlayerRecord;
+class UndoStack;
 }  // namespace zt
 
 namespace zt::ui {
@@ -119,11 +120,22 @@ public:
     void showTeam(int teamNumber);
     void showFreeAgents();
     void showExportPool();
+    // Lists again what the grid showed and reloads the current player, after a command changed
+    // players behind the views' backs.
+    void showLeagueAgain();
+
+    // Edit > Undo and Redo: the last command that changed the league is taken back, or done
+    // again, exactly; every view shows the league afresh.
+    void undoCommand();
+    void redoCommand();
+    const UndoStack& undoStack() const { return *m_undo; }
     void launchGame();
 
 Q_SIGNALS:
     // startUp has read the settings and opened the league of the command line.
     void startedUp();
+    // A league was opened, or undo or redo changed what the open league holds: views take it
+    // afresh.
     void leagueOpened();
     void leagueClosed();
     // The grid now lists this team (or a view number of 200 or more).
@@ -142,6 +154,11 @@ private:
 
     // League lifecycle
     void closeLeague();
+    void buildTeamMenus();
+    // After each command: what it changed becomes a step of undo.
+    void recordUndoStep();
+    void updateUndoItems();
+    void showUndoneLeague(const char* status);
     void enableLeagueCommands(bool open);
     void updateRecentFiles(const QString& path);
     void refreshRecentItems();
@@ -163,6 +180,7 @@ private:
     void openDonationPage();
 
     std::unique_ptr<League> m_league;
+    std::unique_ptr<UndoStack> m_undo;
     EditorSettings m_settings;
     LeagueConstants m_constants;
     QString m_gameDirectory;

@@ -16,6 +16,7 @@
 #include "league/league_text.h"
 #include "league/ui/busy_cursor.h"
 #include "league/ui/qt_text.h"
+#include "league/undo_stack.h"
 #include "players/player_grid.h"
 #include "players/ui/player_editor.h"
 #include "players/ui/player_grid_panel.h"
@@ -94,6 +95,7 @@ void TForm1::closeLeague() {
     m_teamMenus->clear();
     m_gridPanel->setLeague(nullptr, &m_settings);
     m_editor->setLeague(nullptr);
+    m_undo->reset(nullptr);
     m_league.reset();
     enableLeagueCommands(false);
     if (wasOpen) {
@@ -110,6 +112,7 @@ bool TForm1::openLeagueFile(const QString& selectedFile) {
         return false;
     }
     m_league = std::move(league);
+    m_undo->reset(m_league.get());
     m_selectedFile = selectedFile;
 
     m_editor->setLeague(m_league.get());
@@ -120,6 +123,13 @@ bool TForm1::openLeagueFile(const QString& selectedFile) {
     updateRecentFiles(selectedFile);
     setWindowTitle(QString::fromLatin1(kOpenCaption) + selectedFile);
 
+    buildTeamMenus();
+    Q_EMIT leagueOpened();
+    showDefaultTeam();
+    return true;
+}
+
+void TForm1::buildTeamMenus() {
     m_teamMenus->build(*m_league,
                        command([this](int team) {
                            if (confirmPendingEdits()) {
@@ -127,9 +137,6 @@ bool TForm1::openLeagueFile(const QString& selectedFile) {
                            }
                        }),
                        [this](int team) { Q_EMIT transferRequested(team); });
-    Q_EMIT leagueOpened();
-    showDefaultTeam();
-    return true;
 }
 
 void TForm1::showDefaultTeam() {
@@ -155,6 +162,7 @@ bool TForm1::saveCommand() {
             interaction(), [this] { saveLeague(*m_league); }, ui::CommandCursor::Busy)) {
         return false;
     }
+    m_undo->markSaved();
     if (m_league->currentPlayer != nullptr) {
         m_editor->loadPlayer(*m_league->currentPlayer);
     }
@@ -176,6 +184,7 @@ void TForm1::saveAsCommand() {
             interaction(), [&] { saveLeagueAs(*m_league, ui::toPath(file)); }, ui::CommandCursor::Busy)) {
         return;
     }
+    m_undo->markSaved();
     m_selectedFile = file;
     setWindowTitle(QString::fromLatin1(kStartCaption) + file);
     updateRecentFiles(file);

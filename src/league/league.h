@@ -24,16 +24,19 @@ using PlayerList = std::vector<std::unique_ptr<PlayerRecord>>;
 struct PlayersFileWords {
     std::int32_t first = 0;                         // before the player count
     std::array<std::int32_t, 3> afterPlayers = {};  // between the records and the league names
+    bool operator==(const PlayersFileWords&) const = default;
 };
 
 struct StatsFileWords {
     std::int32_t beforePlayers = 0;
     std::int32_t beforeTeams = 0;
+    bool operator==(const StatsFileWords&) const = default;
 };
 
 struct Team {
     TeamRecord record;
     std::vector<TeamEntry> entries;
+    bool operator==(const Team&) const = default;
 };
 
 // An entry of the team lists: a text and the team number it stands for (255: free agents).

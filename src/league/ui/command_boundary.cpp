@@ -2,6 +2,7 @@
 
 #include <new>
 #include <optional>
+#include <utility>
 
 #include "league/error.h"
 #include "league/ui/busy_cursor.h"
@@ -18,6 +19,46 @@ std::string unexpectedFailureMessage(const std::exception* failure) {
     return std::string("An unexpected error stopped the command: ") + failure->what();
 }
 
+namespace {
+
+std::function<void()>& commandFinishedObserver() {
+    static std::function<void()> observer;
+    return observer;
+}
+
+int g_commandDepth = 0;
+
+// Runs `command`, turning whatever it throws into the message the user reads.
+std::optional<std::string> failureOf(const std::function<void()>& command) {
+    try {
+        command();
+    } catch (const Error& e) {
+        return e.what();
+    } catch (const std::exception& e) {
+        return unexpectedFailureMessage(&e);
+    } catch (...) {
+        return unexpectedFailureMessage(nullptr);
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+CommandGroup::CommandGroup() {
+    ++g_commandDepth;
+}
+
+CommandGroup::~CommandGroup() {
+    if (--g_commandDepth == 0 && commandFinishedObserver()) {
+        // What could not be recorded now is recorded when the next command ends.
+        (void)failureOf(commandFinishedObserver());
+    }
+}
+
+std::function<void()> setCommandFinishedObserver(std::function<void()> observer) {
+    return std::exchange(commandFinishedObserver(), std::move(observer));
+}
+
 bool runCommand(Interaction& interaction, const std::function<void()>& command, CommandCursor cursor) {
     std::optional<std::string> failure;
     {
@@ -25,14 +66,15 @@ bool runCommand(Interaction& interaction, const std::function<void()>& command, 
         if (cursor == CommandCursor::Busy) {
             busy.emplace();
         }
-        try {
-            command();
-        } catch (const Error& e) {
-            failure = e.what();
-        } catch (const std::exception& e) {
-            failure = unexpectedFailureMessage(&e);
-        } catch (...) {
-            failure = unexpectedFailureMessage(nullptr);
+        ++g_commandDepth;
+        failure = failureOf(command);
+        --g_commandDepth;
+        // A command that failed half way may still have changed something: it is observed too.
+        if (g_commandDepth == 0 && commandFinishedObserver()) {
+            std::optional<std::string> observed = failureOf(commandFinishedObserver());
+            if (!failure) {
+                failure = std::move(observed);
+            }
         }
     }
     if (!failure) {

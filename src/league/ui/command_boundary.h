@@ -21,6 +21,21 @@ bool runCommand(Interaction& interaction,
                 const std::function<void()>& command,
                 CommandCursor cursor = CommandCursor::Normal);
 
+// Called after each command the user started has ended, well or not (when commands run
+// commands, after the outermost one): the main window makes what it changed one step of undo.
+// Returns the observer it replaces; an empty function removes it.
+std::function<void()> setCommandFinishedObserver(std::function<void()> observer);
+
+// Everything run while a group lives is one command for the observer, however many commands
+// run inside it: for a control whose work ends in signals that start further commands.
+class CommandGroup {
+public:
+    CommandGroup();
+    ~CommandGroup();
+    CommandGroup(const CommandGroup&) = delete;
+    CommandGroup& operator=(const CommandGroup&) = delete;
+};
+
 // The message for a failure that is not one of the editor's own messages (null: not even a
 // standard exception).
 std::string unexpectedFailureMessage(const std::exception* failure);

@@ -62,7 +62,10 @@ PlayerEditor::PlayerEditor(QWidget* parent)
     m_applyButton->setObjectName(QStringLiteral("btsave"));
     // Beside the tabs, so that APPLY is at hand on whichever page the user typed.
     setCornerWidget(m_applyButton, Qt::TopRightCorner);
-    connect(m_applyButton, &QPushButton::clicked, this, [this] { applyToCurrent(); });
+    connect(m_applyButton, &QPushButton::clicked, this, [this] {
+        CommandGroup apply;  // with what the windows do when told of it
+        applyToCurrent();
+    });
     connect(m_pit->cbvs, &QComboBox::currentIndexChanged, this, &PlayerEditor::scrollPitchGrid);
     connect(m_bat->btcalcbat, &QPushButton::clicked, this, &PlayerEditor::battingCalculatorClicked);
     connect(m_pit->btcalcpit, &QPushButton::clicked, this, &PlayerEditor::pitchingCalculatorClicked);
