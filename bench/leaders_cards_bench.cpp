@@ -8,9 +8,11 @@
 #include <memory>
 
 #include "fixed_answers.h"
+#include "league/league_io.h"
 #include "league/progress.h"
 #include "reports/leaders.h"
 #include "reports/league_index.h"
+#include "reports/league_site.h"
 #include "reports/player_card.h"
 #include "reports/scouting.h"
 #include "sample/sample_league.h"
@@ -85,6 +87,28 @@ void BM_ScoutingCsv(benchmark::State& state) {
     state.counters["players"] = static_cast<double>(l.players.size());
 }
 BENCHMARK(BM_ScoutingCsv)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// ztedit-cli site on the standard sample league, read from disk with its box scores: every page,
+// box score and card (budget 5 s).
+void BM_LeagueSite(benchmark::State& state) {
+    const fs::path scratch = fs::temp_directory_path() / "ztedit_site_bench";
+    fs::remove_all(scratch);
+    const auto league = zt::openLeague(zt::sample::generateSampleLeague(scratch / "league", {}));
+    LeagueSiteOptions options;
+    options.dataDirectory = ZT_SOURCE_DATA_DIR;
+    zt::bench::FixedAnswers interaction(false);
+    zt::NoProgress progress;
+    for (auto _ : state) {
+        writeLeagueSite(*league, options, scratch / "site", interaction, progress);
+    }
+    std::size_t pages = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(scratch / "site")) {
+        ++pages;
+    }
+    fs::remove_all(scratch);
+    state.counters["files"] = static_cast<double>(pages);
+}
+BENCHMARK(BM_LeagueSite)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 }  // namespace
 

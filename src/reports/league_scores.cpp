@@ -142,14 +142,15 @@ std::vector<ReportFile> leagueScoresFiles(const League& league,
             std::string link;
             if (options.boxScores != BoxScorePages::None) {
                 const std::string name = std::to_string(record) + "_" + std::to_string(n) + ".htm";
-                if (boxScores) {
-                    if (const auto found =
-                            boxScores->find(record + 1, game.get(gr::homeTeam), game.get(gr::visitingTeam), marker)) {
-                        files.push_back(
-                            ReportFile{folder / name, "<HTML><pre>" + *found + "</PRE></HTML>" + std::string(kEol)});
-                    }
+                // A game without its box score in BoxScores.txt gets no link: it would lead nowhere.
+                const auto found =
+                    boxScores ? boxScores->find(record + 1, game.get(gr::homeTeam), game.get(gr::visitingTeam), marker)
+                              : std::nullopt;
+                if (found) {
+                    files.push_back(
+                        ReportFile{folder / name, "<HTML><pre>" + *found + "</PRE></HTML>" + std::string(kEol)});
+                    link = "<A HREF=" + name + " TARGET=\"_parent\"> B</A>";
                 }
-                link = "<A HREF=" + name + " TARGET=\"_parent\"> B</A>";
             }
             page += pieces.teams + link + pieces.pitchers;
             page += kEol;

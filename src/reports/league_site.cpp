@@ -55,6 +55,24 @@ std::string link(std::string_view target, std::string_view text) {
     return "<li><a href=\"" + std::string(target) + "\">" + std::string(text) + "</a></li>\n";
 }
 
+// The pages link every listed player, but a card needs a season of history: a player without
+// one (a rookie in his first season) gets a page that says so, so that no link leads nowhere.
+void writeCardsWithoutHistory(const League& league, const fs::path& folder) {
+    for (const auto& player : league.players) {
+        const fs::path card = folder / CardFileName(*player);
+        std::error_code error;
+        if (fs::exists(card, error)) {
+            continue;
+        }
+        const std::string name = escapeHtml(
+            player->get(pf::firstName) + (player->get(pf::firstName).empty() ? "" : " ") + player->get(pf::lastName));
+        writeReportFile(card,
+                        "<html>\n<head>\n<title>" + name + "</title>\n</head>\n<body>\n<h2>" + name +
+                            "</h2>\n<p>No season of his is in the league's history yet.</p>\n<p><a href=\"" +
+                            std::string(kSiteIndexPage) + "\">League</a></p>\n</body>\n</html>\n");
+    }
+}
+
 std::string indexPage(const League& league, bool withScores) {
     std::string title;
     for (const LeagueNames& names : league.leagueNames) {
@@ -148,6 +166,7 @@ fs::path writeLeagueSite(const League& league,
     cards.dataDirectory = options.dataDirectory;
     cards.photo = options.cardPhotos;
     writeAllCards(league, index, cards, folder, interaction, progress);
+    writeCardsWithoutHistory(league, folder);
 
     const fs::path indexFile = folder / kSiteIndexPage;
     writeReportFile(indexFile, indexPage(league, days > 0));

@@ -20,7 +20,7 @@ bool isPage(const fs::path& file) {
 
 // Every relative link and picture of every page names a file of the site: "page -> target" of those that do not.
 std::vector<std::string> brokenLinks(const fs::path& folder, std::size_t& pages, std::size_t& links) {
-    static const std::regex kHref(R"((?:href|src)\s*=\s*"([^"]*)\")", std::regex::icase);
+    static const std::regex kHref(R"re((?:href|src)\s*=\s*(?:"([^"]*)"|([^\s>"]+)))re", std::regex::icase);
     std::vector<std::string> broken;
     for (const auto& entry : fs::recursive_directory_iterator(folder)) {
         if (!isPage(entry.path())) {
@@ -29,7 +29,7 @@ std::vector<std::string> brokenLinks(const fs::path& folder, std::size_t& pages,
         ++pages;
         const std::string text = fileContents(entry.path());
         for (auto it = std::sregex_iterator(text.begin(), text.end(), kHref); it != std::sregex_iterator(); ++it) {
-            std::string target = (*it)[1].str();
+            std::string target = (*it)[1].matched ? (*it)[1].str() : (*it)[2].str();
             if (target.find("://") != std::string::npos || target.starts_with("mailto:") || target.starts_with("#")) {
                 continue;
             }

@@ -11,9 +11,11 @@
 #include <set>
 #include <sstream>
 
+#include "league/league_io.h"
 #include "league/progress.h"
 #include "reports/leaders_page.h"
 #include "reports/league_index.h"
+#include "reports/league_site.h"
 #include "reports/player_card.h"
 #include "reports/report_files.h"
 #include "reports/report_names.h"
@@ -245,6 +247,55 @@ TEST_F(InBrowser, AGeneratedSiteHasNoBrokenLink) {
     for (const std::string& target : hrefs(team)) {
         EXPECT_TRUE(target.starts_with("#") || fs::exists(site / unescapeHtml(target))) << target;
     }
+}
+
+// The web site in one command: the browser shows its index and a page of every kind, and every
+// link it finds on them leads to a page of the site.
+TEST_F(InBrowser, TheLeagueWebSiteShowsItsIndexAndAPageOfEachKind) {
+    sample::SampleOptions options;
+    options.playersPerTeam = 36;
+    options.freeAgents = 4;
+    options.years = 2;
+    options.days = 3;
+    const std::unique_ptr<League> onDisk = openLeague(sample::generateSampleLeague(m_dir / "league", options));
+    LeagueSiteOptions siteOptions;
+    siteOptions.dataDirectory = ZT_SOURCE_DATA_DIR;
+    const fs::path site = m_dir / "site";
+    test::ScriptedInteraction interaction;
+    NoProgress progress;
+    writeLeagueSite(*onDisk, siteOptions, site, interaction, progress);
+
+    const auto linksLeadToPages = [&](const std::string& page, const std::string& dom) {
+        const std::set<std::string> shown = hrefs(dom);
+        EXPECT_FALSE(shown.empty()) << page;
+        for (const std::string& target : shown) {
+            EXPECT_TRUE(target.starts_with("#") || fs::exists(site / unescapeHtml(target))) << page << ": " << target;
+        }
+        return shown;
+    };
+    const std::string index = render("index.html", readAll(site / kSiteIndexPage));
+    const std::set<std::string> fromIndex = linksLeadToPages("index", index);
+    EXPECT_GE(fromIndex.size(), 4u + static_cast<std::size_t>(onDisk->teamCount()));
+    for (const std::string_view page : {kSiteStandingsPage, kSitePerformancePage, kSiteLeadersPage}) {
+        const std::string dom = render(std::string(page), readAll(site / page));
+        EXPECT_NE(dom.find("<table"), std::string::npos) << page;
+        EXPECT_TRUE(fromIndex.contains(std::string(page))) << page;
+    }
+    const std::string team = render("team.htm", readAll(site / TeamPageName(onDisk->teams[2].record)));
+    const std::set<std::string> fromTeam = linksLeadToPages("team page", team);
+    const auto card = std::find_if(fromTeam.begin(), fromTeam.end(), [&](const std::string& target) {
+        return target.ends_with(".htm") &&
+               readAll(site / unescapeHtml(target)).find("ML Statistics") != std::string::npos;
+    });
+    ASSERT_NE(card, fromTeam.end());
+    EXPECT_NE(render("card.htm", readAll(site / unescapeHtml(*card))).find("<pre>"), std::string::npos);
+    const std::string scores = render("scores.htm", readAll(site / kSiteScoresPage));
+    const std::set<std::string> fromScores = linksLeadToPages("league scores", scores);
+    const auto box = std::find_if(fromScores.begin(), fromScores.end(), [](const std::string& target) {
+        return std::regex_match(target, std::regex("[0-9]+_[0-9]+\\.htm"));
+    });
+    ASSERT_NE(box, fromScores.end()) << "no box score linked";
+    EXPECT_NE(render("box.htm", readAll(site / *box)).find("<pre>"), std::string::npos);
 }
 
 }  // namespace
