@@ -162,7 +162,6 @@ bool TForm1::saveCommand() {
             interaction(), [this] { saveLeague(*m_league); }, ui::CommandCursor::Busy)) {
         return false;
     }
-    m_undo->markSaved();
     if (m_league->currentPlayer != nullptr) {
         m_editor->loadPlayer(*m_league->currentPlayer);
     }
@@ -184,7 +183,6 @@ void TForm1::saveAsCommand() {
             interaction(), [&] { saveLeagueAs(*m_league, ui::toPath(file)); }, ui::CommandCursor::Busy)) {
         return;
     }
-    m_undo->markSaved();
     m_selectedFile = file;
     setWindowTitle(QString::fromLatin1(kStartCaption) + file);
     updateRecentFiles(file);

@@ -104,6 +104,12 @@ public:
     bool changed() const { return m_changed; }
     void markChanged() { m_changed = true; }
     void clearChanged() { m_changed = false; }
+    // The league files now hold the league as it is: unchanged, and one save more.
+    void markSaved() {
+        m_changed = false;
+        ++m_saves;
+    }
+    std::uint64_t saveCount() const { return m_saves; }
 
     int teamCount() const { return static_cast<int>(teams.size()); }
     bool isTeam(int teamNumber) const { return teamNumber >= 0 && teamNumber < teamCount(); }
@@ -141,6 +147,7 @@ public:
 
 private:
     bool m_changed = false;
+    std::uint64_t m_saves = 0;
 };
 
 // First block of the list with that key.

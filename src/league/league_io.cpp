@@ -96,7 +96,7 @@ void saveLeague(League& league, FileWriter& writer) {
     transaction.stage(leagueFilePath(selected.parent_path(), selected.filename().string()), kEmptyFile);
     stageLeagueFiles(transaction, league, league.leagueDir, nullptr);
     transaction.commit();
-    league.clearChanged();
+    league.markSaved();
 }
 
 bool hasPreviousSave(const fs::path& selectedFile) {
@@ -156,7 +156,7 @@ void saveLeagueAs(League& league, const fs::path& newSelectedFile, FileWriter& w
 
     league.leagueDir = newDir;
     league.selectedFile = newSelectedFile;
-    league.clearChanged();
+    league.markSaved();
 }
 
 }  // namespace zt

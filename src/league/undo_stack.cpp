@@ -180,6 +180,20 @@ void restoreRest(League& league, const LeagueRest& rest) {
     }
 }
 
+// Whether two states differ in what the league files hold, not only in the editing state (the
+// export pool, which players are new, the team lists built from the records).
+bool filesDiffer(const LeagueRest& a, const LeagueRest& b) {
+    LeagueRest left = a;
+    LeagueRest right = b;
+    for (LeagueRest* rest : {&left, &right}) {
+        rest->exportPool.clear();
+        rest->loadedPlayerCount = 0;
+        rest->teamNameList.clear();
+        rest->teamAbbrevList.clear();
+    }
+    return !(left == right);
+}
+
 LeagueScores scoresOf(const League& league) {
     return {league.scoresLoaded, league.gameScores};
 }
@@ -215,6 +229,8 @@ struct UndoStep {
     ListChange<Team> teams;
     std::optional<std::pair<LeagueRest, LeagueRest>> rest;
     std::optional<std::pair<LeagueScores, LeagueScores>> scores;
+    // Whether the step changes what a save writes (marking players for export does not).
+    bool changesFiles = false;
 
     bool empty() const {
         return players.empty() && playerHistories.empty() && teamHistories.empty() && teams.empty() && !rest && !scores;
@@ -264,6 +280,19 @@ void UndoStack::reset(League* league) {
     if (league != nullptr && !league->changed()) {
         m_savedPosition = 0;
     }
+    m_savesSeen = league != nullptr ? league->saveCount() : 0;
+}
+
+void UndoStack::noticeSave() {
+    if (m_league->saveCount() == m_savesSeen) {
+        return;
+    }
+    m_savesSeen = m_league->saveCount();
+    // Changed again after the save (in the same command): the state saved is not one of the steps.
+    m_savedPosition.reset();
+    if (!m_league->changed()) {
+        m_savedPosition = m_position;
+    }
 }
 
 bool UndoStack::record() {
@@ -284,8 +313,12 @@ bool UndoStack::record() {
         step->scores.emplace(m_image->scores, scores);
     }
     if (step->empty()) {
+        noticeSave();
         return false;
     }
+    step->changesFiles = !step->players.empty() || !step->playerHistories.empty() || !step->teamHistories.empty() ||
+                         !step->teams.empty() || step->scores ||
+                         (step->rest && filesDiffer(step->rest->first, step->rest->second));
 
     follow(m_image->players, step->players, true, m_league->players);
     follow(m_image->playerHistories, step->playerHistories, true, m_league->playerHistories);
@@ -309,7 +342,7 @@ bool UndoStack::record() {
         m_bytes -= m_done.front()->byteSize();
         m_done.pop_front();
     }
-    m_league->markChanged();
+    noticeSave();
     return true;
 }
 
@@ -337,15 +370,6 @@ void UndoStack::redo() {
     m_done.push_back(std::move(step));
     ++m_position;
     followChangedFlag();
-}
-
-void UndoStack::markSaved() {
-    if (m_league == nullptr) {
-        return;
-    }
-    record();
-    m_savedPosition = m_position;
-    m_league->clearChanged();
 }
 
 void UndoStack::applyStep(const UndoStep& step, bool forwards) {
@@ -392,10 +416,21 @@ void UndoStack::applyStep(const UndoStep& step, bool forwards) {
 }
 
 void UndoStack::followChangedFlag() {
-    if (m_savedPosition == m_position) {
-        m_league->clearChanged();
-    } else {
+    // Changed unless every step between the saved state and this one left the files alone.
+    bool changed = !m_savedPosition.has_value();
+    if (m_savedPosition) {
+        const std::size_t bottom = m_position - m_done.size();
+        for (std::size_t step = std::min(*m_savedPosition, m_position); step < std::max(*m_savedPosition, m_position);
+             ++step) {
+            const UndoStep* between = step < m_position ? (step >= bottom ? m_done[step - bottom].get() : nullptr)
+                                                        : m_undone[m_undone.size() - 1 - (step - m_position)].get();
+            changed = changed || between == nullptr || between->changesFiles;
+        }
+    }
+    if (changed) {
         m_league->markChanged();
+    } else {
+        m_league->clearChanged();
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <memory>
 #include <optional>
@@ -15,7 +16,7 @@ struct UndoStep;
 // the last step; after each command the league is compared with it and what changed becomes
 // one step, holding the earlier and later copies of just those records. Undo and redo copy them
 // back, so the league returns to the same bytes, and its changed flag follows: back at the state
-// last saved, the league is unchanged again.
+// last saved, the league is unchanged again. Recording leaves the flag to the command.
 class UndoStack {
 public:
     // Steps kept; the oldest go first.
@@ -31,6 +32,7 @@ public:
     void reset(League* league);
 
     // Makes what changed since the last step one step. Returns whether anything had changed.
+    // A save since (by any command) makes the state after it the saved one.
     bool record();
 
     bool canUndo() const { return !m_done.empty(); }
@@ -42,11 +44,9 @@ public:
     void undo();
     void redo();
 
-    // The league files now hold the league as it is (after a save): the league is unchanged.
-    void markSaved();
-
 private:
     void applyStep(const UndoStep& step, bool forwards);
+    void noticeSave();
     void followChangedFlag();
 
     League* m_league = nullptr;
@@ -58,6 +58,7 @@ private:
     // (none when that state can no longer be reached).
     std::size_t m_position = 0;
     std::optional<std::size_t> m_savedPosition;
+    std::uint64_t m_savesSeen = 0;
 };
 
 }  // namespace zt

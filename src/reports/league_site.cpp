@@ -1,6 +1,7 @@
 #include "reports/league_site.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "league/league.h"
 #include "league/progress.h"
@@ -57,16 +58,19 @@ std::string link(std::string_view target, std::string_view text) {
 
 // The pages link every listed player, but a card needs a season of history: a player without
 // one (a rookie in his first season) gets a page that says so, so that no link leads nowhere.
-void writeCardsWithoutHistory(const League& league, const fs::path& folder) {
+void writeCardsWithoutHistory(const League& league, const std::vector<fs::path>& cards, const fs::path& folder) {
+    std::unordered_set<std::string> written;
+    for (const fs::path& card : cards) {
+        written.insert(card.filename().string());
+    }
     for (const auto& player : league.players) {
-        const fs::path card = folder / CardFileName(*player);
-        std::error_code error;
-        if (fs::exists(card, error)) {
+        const std::string card = CardFileName(*player);
+        if (!written.insert(card).second) {
             continue;
         }
-        const std::string name = escapeHtml(
-            player->get(pf::firstName) + (player->get(pf::firstName).empty() ? "" : " ") + player->get(pf::lastName));
-        writeReportFile(card,
+        const std::string first = player->get(pf::firstName);
+        const std::string name = escapeHtml(first + (first.empty() ? "" : " ") + player->get(pf::lastName));
+        writeReportFile(folder / card,
                         "<html>\n<head>\n<title>" + name + "</title>\n</head>\n<body>\n<h2>" + name +
                             "</h2>\n<p>No season of his is in the league's history yet.</p>\n<p><a href=\"" +
                             std::string(kSiteIndexPage) + "\">League</a></p>\n</body>\n</html>\n");
@@ -165,8 +169,7 @@ fs::path writeLeagueSite(const League& league,
     cards.html.footerFile = options.footerFile;
     cards.dataDirectory = options.dataDirectory;
     cards.photo = options.cardPhotos;
-    writeAllCards(league, index, cards, folder, interaction, progress);
-    writeCardsWithoutHistory(league, folder);
+    writeCardsWithoutHistory(league, writeAllCards(league, index, cards, folder, interaction, progress), folder);
 
     const fs::path indexFile = folder / kSiteIndexPage;
     writeReportFile(indexFile, indexPage(league, days > 0));

@@ -672,37 +672,45 @@ fs::path writeCard(const League& league,
     return target;
 }
 
-void writeTeamCards(const League& league,
-                    const LeagueIndex& index,
-                    int team,
-                    const CardOptions& options,
-                    const fs::path& folder,
-                    Interaction& interaction) {
+std::vector<fs::path> writeTeamCards(const League& league,
+                                     const LeagueIndex& index,
+                                     int team,
+                                     const CardOptions& options,
+                                     const fs::path& folder,
+                                     Interaction& interaction) {
     copyBlankPicture(options.dataDirectory, folder);
+    std::vector<fs::path> written;
     for (const int i : index.playersOfTeam(team)) {
         const PlayerRecord& player = *league.players[static_cast<std::size_t>(i)];
         if (options.mlRostersOnly && player.level() != 0) {
             continue;
         }
-        writeCard(league, index, player, options, folder, interaction);
+        if (fs::path card = writeCard(league, index, player, options, folder, interaction); !card.empty()) {
+            written.push_back(std::move(card));
+        }
     }
+    return written;
 }
 
-void writeAllCards(const League& league,
-                   const LeagueIndex& index,
-                   const CardOptions& options,
-                   const fs::path& folder,
-                   Interaction& interaction,
-                   Progress& progress) {
+std::vector<fs::path> writeAllCards(const League& league,
+                                    const LeagueIndex& index,
+                                    const CardOptions& options,
+                                    const fs::path& folder,
+                                    Interaction& interaction,
+                                    Progress& progress) {
+    std::vector<fs::path> written;
     progress.setRange(0, league.teamCount() + 1);
     for (int team = 0; team <= league.teamCount(); ++team) {
         if (progress.cancelled()) {
-            return;
+            return written;
         }
         progress.setValue(team);
-        writeTeamCards(league, index, team == league.teamCount() ? kFreeAgentTeam : team, options, folder, interaction);
+        const auto cards = writeTeamCards(
+            league, index, team == league.teamCount() ? kFreeAgentTeam : team, options, folder, interaction);
+        written.insert(written.end(), cards.begin(), cards.end());
     }
     progress.setValue(league.teamCount() + 1);
+    return written;
 }
 
 }  // namespace zt::reports

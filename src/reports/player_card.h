@@ -107,19 +107,20 @@ std::filesystem::path writeCard(const League& league,
                                 const std::filesystem::path& folder,
                                 Interaction& interaction);
 
-// The cards of every player of a team (255: the free agents), with blank.bmp copied.
-void writeTeamCards(const League& league,
-                    const LeagueIndex& index,
-                    int team,
-                    const CardOptions& options,
-                    const std::filesystem::path& folder,
-                    Interaction& interaction);
+// The cards of every player of a team (255: the free agents), with blank.bmp copied. Returns
+// the cards written (a player without a season of history has none).
+std::vector<std::filesystem::path> writeTeamCards(const League& league,
+                                                  const LeagueIndex& index,
+                                                  int team,
+                                                  const CardOptions& options,
+                                                  const std::filesystem::path& folder,
+                                                  Interaction& interaction);
 // The cards of every team in turn and then of the free agents, the progress advancing per team.
-void writeAllCards(const League& league,
-                   const LeagueIndex& index,
-                   const CardOptions& options,
-                   const std::filesystem::path& folder,
-                   Interaction& interaction,
-                   Progress& progress);
+std::vector<std::filesystem::path> writeAllCards(const League& league,
+                                                 const LeagueIndex& index,
+                                                 const CardOptions& options,
+                                                 const std::filesystem::path& folder,
+                                                 Interaction& interaction,
+                                                 Progress& progress);
 
 }  // namespace zt::reports

@@ -137,8 +137,8 @@ TEST_F(UndoStackTest, TheChangedFlagFollowsTheSavedState) {
     };
     edit(1);
     edit(2);
-    m_stack.markSaved();
-    m_league->clearChanged();  // as a save does
+    m_league->markSaved();  // as a save does
+    m_stack.record();
     m_stack.undo();
     EXPECT_TRUE(m_league->changed());
     m_stack.redo();
@@ -149,6 +149,17 @@ TEST_F(UndoStackTest, TheChangedFlagFollowsTheSavedState) {
     m_stack.undo();
     EXPECT_TRUE(m_league->changed());
     EXPECT_EQ(m_league->players[0]->bytes()[200], 1);
+}
+
+TEST_F(UndoStackTest, MarkingPlayersForExportLeavesTheLeagueUnchanged) {
+    m_league->exportPool.push_back({m_league->players[0].get(), nullptr});
+    ASSERT_TRUE(m_stack.record());
+    EXPECT_FALSE(m_league->changed());
+    m_stack.undo();
+    EXPECT_TRUE(m_league->exportPool.empty());
+    m_stack.redo();
+    EXPECT_FALSE(m_league->changed()) << "the files would hold the same bytes";
+    EXPECT_EQ(m_league->exportPool.size(), 1u);
 }
 
 TEST_F(UndoStackTest, AChangeNotYetRecordedIsWhatUndoTakesBack) {
@@ -189,7 +200,6 @@ TEST(UndoStackWithoutLeague, DoesNothing) {
     EXPECT_FALSE(stack.record());
     stack.undo();
     stack.redo();
-    stack.markSaved();
     EXPECT_FALSE(stack.canUndo());
 }
 
