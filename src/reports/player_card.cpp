@@ -678,6 +678,8 @@ void writeTeamCards(const League& league,
                     const CardOptions& options,
                     const fs::path& folder,
                     Interaction& interaction) {
+    // The team's cards appear together, or none when one of them cannot be written.
+    FileTransaction batch(FileTransaction::Batch::Open);
     copyBlankPicture(options.dataDirectory, folder);
     for (const int i : index.playersOfTeam(team)) {
         const PlayerRecord& player = *league.players[static_cast<std::size_t>(i)];
@@ -686,6 +688,7 @@ void writeTeamCards(const League& league,
         }
         writeCard(league, index, player, options, folder, interaction);
     }
+    batch.commit();
 }
 
 void writeAllCards(const League& league,
@@ -694,14 +697,19 @@ void writeAllCards(const League& league,
                    const fs::path& folder,
                    Interaction& interaction,
                    Progress& progress) {
+    // Every card appears together, or none when one cannot be written; a cancelled run keeps the
+    // teams done so far.
+    FileTransaction batch(FileTransaction::Batch::Open);
     progress.setRange(0, league.teamCount() + 1);
     for (int team = 0; team <= league.teamCount(); ++team) {
         if (progress.cancelled()) {
+            batch.commit();
             return;
         }
         progress.setValue(team);
         writeTeamCards(league, index, team == league.teamCount() ? kFreeAgentTeam : team, options, folder, interaction);
     }
+    batch.commit();
     progress.setValue(league.teamCount() + 1);
 }
 
