@@ -261,6 +261,13 @@ const WriteCase kCases[] = {
          globaledit::saveGbeFile(file, globaledit::GlobalEditSettings{});
          return Plan{{}, [file] { globaledit::appendGbeFile(file, globaledit::GlobalEditSettings{}); }, {f.out}};
      }},
+    {"GenerateDatabase",
+     [](Fixture& f) {
+         return Plan{
+             {"generate-database", (f.out / "db").string(), "--seed", "3", "--teams", "2", "--years", "1990-1992"},
+             {},
+             {f.out}};
+     }},
     {"GenerateSampleLeague",
      [](Fixture& f) {
          return Plan{{"generate",
