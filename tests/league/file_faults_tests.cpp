@@ -143,6 +143,38 @@ TEST(FileFaults, FailedLastRenameNamesItsFileAndRestoresTheOthers) {
     EXPECT_EQ(after.at((dir / "b.zt").string()), "old b");
 }
 
+// Files written one by one inside a batch, into a folder the command creates: all of them
+// appear together, and a failure anywhere leaves not even the folder.
+TEST(FileFaults, ABatchPutsTheFilesOfACommandInPlaceTogether) {
+    TempDir dir;
+    writeText(dir / "index.html", "old index");
+    const auto attempt = [&]() {
+        return errorOf([&] {
+            CreatedFolders created(dir / "site" / "cards");
+            FileTransaction batch(FileTransaction::Batch::Open);
+            writeFileAtomically(dir / "site" / "cards" / "a.htm", bytesOf("card a"));
+            {
+                FileTransaction nested(FileTransaction::Batch::Open);
+                writeFileAtomically(dir / "site" / "cards" / "b.htm", bytesOf("card b"));
+                nested.commit();
+            }
+            // Nothing is in place before the batch commits.
+            if (fs::exists(dir / "site" / "cards" / "a.htm")) {
+                throw Error("a.htm appeared before the batch committed");
+            }
+            writeFileAtomically(dir / "index.html", bytesOf("new index"));
+            batch.commit();
+            created.keep();
+        });
+    };
+    const FaultSweep sweep = sweepWriteFaults({dir.path()}, attempt);
+    EXPECT_TRUE(sweep.problems.empty()) << joined(sweep.problems);
+    EXPECT_EQ(sweep.failedRuns, sweep.operations);
+    const FolderSnapshot after = snapshotFolders({dir.path()});
+    EXPECT_EQ(after.at((dir / "site" / "cards" / "b.htm").string()), "card b");
+    EXPECT_EQ(after.at((dir / "index.html").string()), "new index");
+}
+
 TEST(FileFaults, StreamedFileReplacesItsTargetOnlyWhenCommitted) {
     TempDir dir;
     const fs::path target = dir / "league.zip";
