@@ -5,6 +5,10 @@
 #include <QFile>
 #include <QStandardPaths>
 
+#include "league/error.h"
+#include "league/file_io.h"
+#include "league/ui/qt_text.h"
+
 namespace zt::app {
 
 namespace {
@@ -48,7 +52,11 @@ void copyMissingFiles(const QDir& shipped, const QString& directory) {
     for (const QString& name : shipped.entryList(QDir::Files)) {
         const QString target = directory + name;
         if (!QFile::exists(target)) {
-            QFile::copy(shipped.filePath(name), target);
+            // A file that cannot be seeded is left out (whole or not at all); start-up goes on.
+            try {
+                writeFileAtomically(zt::ui::toPath(target), readFileBytes(zt::ui::toPath(shipped.filePath(name))));
+            } catch (const Error&) {
+            }
         }
     }
     for (const QString& name : shipped.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {

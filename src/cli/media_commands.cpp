@@ -145,9 +145,10 @@ public:
         if (m_list->parsed()) {
             list(out);
         } else if (m_extract->parsed()) {
-            fs::create_directories(m_folder);
+            CreatedFolders created(m_folder);
             TerminalProgress progress;
             const int count = media::unpackArchive(m_archive, m_folder, m_templates.bitmaps(), progress);
+            created.keep();
             out << "Total extracted BMP from .mod files : " << count << '\n';
         } else if (m_add->parsed() || m_replace->parsed()) {
             changePhoto(m_add->parsed(), out);
@@ -242,10 +243,11 @@ public:
 
     void run(std::ostream& out) override {
         if (m_extract->parsed()) {
-            fs::create_directories(m_folder);
+            CreatedFolders created(m_folder);
             TerminalProgress progress;
             int count = 0;
             media::extractModTextures(m_model, m_folder, m_templates.bitmaps(), progress, count);
+            created.keep();
             out << "Total extracted BMP from .mod files : " << count << '\n';
         } else {
             media::repackMod(m_model, m_folder, m_out);

@@ -7,6 +7,7 @@
 #include "cli/report_subcommand.h"
 #include "cli/terminal_progress.h"
 #include "league/error.h"
+#include "league/file_io.h"
 #include "league/league.h"
 #include "reports/card_photos.h"
 #include "reports/league_index.h"
@@ -59,8 +60,8 @@ public:
         options.dataDirectory = reportDataDir(m_dataDir);
         options.photo = albumCardPhotos(gameFolder(m_game));
         const fs::path folder = m_common.out;
-        std::error_code ec;
-        fs::create_directories(folder, ec);
+        CreatedFolders created(folder);
+        FileTransaction batch(FileTransaction::Batch::Open);
         FlagInteraction interaction(std::nullopt, out);
         if (m_player) {
             if (*m_player < 0 || *m_player >= static_cast<int>(league->players.size())) {
@@ -78,6 +79,8 @@ public:
         } else {
             throw Error("Name the cards with --team N, --all or --player INDEX");
         }
+        batch.commit();
+        created.keep();
     }
 
 private:

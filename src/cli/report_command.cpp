@@ -16,6 +16,7 @@
 #include "cli/report_subcommand.h"
 #include "cli/terminal_progress.h"
 #include "league/error.h"
+#include "league/file_io.h"
 #include "league/league.h"
 #include "reports/column_order.h"
 #include "reports/league_index.h"
@@ -170,10 +171,10 @@ public:
             const RostersTables tables = rostersTables(*league, index, options);
             out << tableCsv(tables.batting) << "\r\n" << tableCsv(tables.pitching);
         } else if (m_teams.allTeams) {
-            std::error_code ec;
-            fs::create_directories(m_common.out, ec);
+            CreatedFolders created(m_common.out);
             TerminalProgress progress;
             writeRostersAllTeams(*league, index, settings, m_common.out, progress);
+            created.keep();
         } else {
             writeRostersTeamPage(*league, index, settings, *m_teams.team, m_common.out);
         }

@@ -6,11 +6,43 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <system_error>
+#include <utility>
 
 #include "league/error.h"
+#include "league/file_faults.h"
+#include "league/file_stream.h"
 #include "league/league_text.h"
 
 namespace zt {
+
+int FileFaults::next(Operation) noexcept {
+    ++s_counted;
+    if (s_counted != s_failAt) {
+        return 0;
+    }
+    s_fired = true;
+    return EIO;
+}
+
+void FileFaults::failAt(std::uint64_t n) {
+    s_armed = true;
+    s_failAt = n;
+    s_counted = 0;
+    s_fired = false;
+}
+
+void FileFaults::disarm() {
+    s_armed = false;
+}
+
+bool FileFaults::fired() {
+    return s_fired;
+}
+
+std::uint64_t FileFaults::counted() {
+    return s_counted;
+}
 
 namespace {
 
@@ -18,34 +50,97 @@ std::string systemReason(int error) {
     return std::strerror(error);
 }
 
+std::error_code errorCode(int error) {
+    return {error, std::generic_category()};
+}
+
+// The three steps of writing a file, each failing with zt::Error carrying the system's reason
+// (the callers name the file the user knows).
+int openForWriting(const fs::path& path) {
+    if (const int fault = FileFaults::check(FileFaults::Operation::Open)) {
+        throw Error(systemReason(fault));
+    }
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        throw Error(systemReason(errno));
+    }
+    return fd;
+}
+
+// On failure the descriptor is closed.
+void writeAll(int fd, const std::uint8_t* data, std::size_t size) {
+    std::size_t done = 0;
+    while (done < size) {
+        if (const int fault = FileFaults::check(FileFaults::Operation::Write)) {
+            ::close(fd);
+            throw Error(systemReason(fault));
+        }
+        const ssize_t n = ::write(fd, data + done, size - done);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            const int error = n < 0 ? errno : ENOSPC;
+            ::close(fd);
+            throw Error(systemReason(error));
+        }
+        done += static_cast<std::size_t>(n);
+    }
+}
+
+// Closes the descriptor in every case; the file is complete only when this returns.
+void closeFlushed(int fd) {
+    if (const int fault = FileFaults::check(FileFaults::Operation::Flush)) {
+        ::close(fd);
+        throw Error(systemReason(fault));
+    }
+    if (::close(fd) != 0) {
+        throw Error(systemReason(errno));
+    }
+}
+
 class DiskFileWriter final : public FileWriter {
 public:
     void write(const fs::path& path, std::span<const std::uint8_t> bytes) override {
-        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-        if (fd < 0) {
-            throw Error(systemReason(errno));
-        }
-        std::size_t done = 0;
-        while (done < bytes.size()) {
-            const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-            if (n < 0 && errno == EINTR) {
-                continue;
-            }
-            if (n <= 0) {
-                const int error = n < 0 ? errno : ENOSPC;
-                ::close(fd);
-                throw Error(systemReason(error));
-            }
-            done += static_cast<std::size_t>(n);
-        }
-        if (::close(fd) != 0) {
-            throw Error(systemReason(errno));
-        }
+        const int fd = openForWriting(path);
+        writeAll(fd, bytes.data(), bytes.size());
+        closeFlushed(fd);
     }
 };
 
 fs::path temporaryFor(const fs::path& target) {
     return target.parent_path() / ("." + target.filename().string() + ".ztedit-" + std::to_string(::getpid()));
+}
+
+// The hidden second name under which a commit keeps a file it is about to replace.
+fs::path savedNameFor(const fs::path& file) {
+    fs::path saved = temporaryFor(file);
+    saved += ".old";
+    return saved;
+}
+
+void countedRename(const fs::path& from, const fs::path& to, std::error_code& ec) {
+    if (const int fault = FileFaults::check(FileFaults::Operation::Rename)) {
+        ec = errorCode(fault);
+        return;
+    }
+    fs::rename(from, to, ec);
+}
+
+// Gives `file` the second name `saved`: a hard link (no copy, and the file is never absent),
+// else a copy where the file system has no links.
+void countedKeep(const fs::path& file, const fs::path& saved, std::error_code& ec) {
+    if (const int fault = FileFaults::check(FileFaults::Operation::Rename)) {
+        ec = errorCode(fault);
+        return;
+    }
+    std::error_code ignored;
+    fs::remove(saved, ignored);
+    fs::create_hard_link(file, saved, ec);
+    if (ec) {
+        ec.clear();
+        fs::copy_file(file, saved, fs::copy_options::overwrite_existing, ec);
+    }
 }
 
 }  // namespace
@@ -110,11 +205,61 @@ void writeFileAtomically(const fs::path& target, std::span<const std::uint8_t> b
     transaction.commit();
 }
 
+namespace {
+
+// The batch open now, if any (one thread).
+FileTransaction* g_openBatch = nullptr;
+
+}  // namespace
+
 FileTransaction::FileTransaction(FileWriter& writer) : m_writer(writer) {}
 
+FileTransaction::FileTransaction(Batch, FileWriter& writer)
+    : m_writer(writer), m_outerBatch(g_openBatch), m_isBatch(true) {
+    g_openBatch = this;
+}
+
 FileTransaction::~FileTransaction() {
+    if (m_isBatch) {
+        g_openBatch = m_outerBatch;
+    }
     if (!m_committed) {
         removeTemporaries();
+    }
+}
+
+// The temporaries, already written, become the batch's to rename or remove.
+void FileTransaction::join(FileTransaction& batch) {
+    for (const auto& staged : m_staged) {
+        if (batch.m_stagedTargets.insert(staged.target.lexically_normal().native()).second) {
+            batch.m_staged.push_back(staged);
+        }
+    }
+    m_committed = true;
+}
+
+CreatedFolders::CreatedFolders(const fs::path& folder) {
+    if (folder.empty()) {
+        return;  // the current folder
+    }
+    std::error_code ec;
+    for (fs::path level = folder; !level.empty() && !fs::exists(level, ec); level = level.parent_path()) {
+        m_created.push_back(level);
+        if (level == level.parent_path()) {
+            break;
+        }
+    }
+    fs::create_directories(folder, ec);
+    if (ec) {
+        m_created.clear();
+        throw Error("Cannot create folder \"" + folder.string() + "\". " + ec.message());
+    }
+}
+
+CreatedFolders::~CreatedFolders() {
+    for (const auto& level : m_created) {
+        std::error_code ignored;
+        fs::remove(level, ignored);  // only an empty folder goes
     }
 }
 
@@ -126,22 +271,12 @@ fs::path backupPathOf(const fs::path& target) {
 
 namespace {
 
-// The file as it is now becomes its backup: a hard link when the file system has them (no
-// copy, and the file itself is never absent), else a copy.
-void keepBackup(const fs::path& target) {
-    std::error_code ec;
-    if (!fs::exists(target, ec)) {
-        return;
-    }
-    const fs::path backup = backupPathOf(target);
-    fs::remove(backup, ec);
-    fs::create_hard_link(target, backup, ec);
-    if (ec) {
-        fs::copy_file(target, backup, fs::copy_options::overwrite_existing, ec);
-    }
-    if (ec) {
-        throw Error("Cannot keep a backup of \"" + target.string() + "\". " + ec.message());
-    }
+[[noreturn]] void throwReplaceError(const fs::path& target, const std::error_code& ec) {
+    throw Error("Cannot replace file \"" + target.string() + "\". " + ec.message());
+}
+
+[[noreturn]] void throwBackupError(const fs::path& target, const std::error_code& ec) {
+    throw Error("Cannot keep a backup of \"" + target.string() + "\". " + ec.message());
 }
 
 }  // namespace
@@ -173,21 +308,129 @@ bool FileTransaction::stageCopy(const fs::path& source, const fs::path& target, 
     return true;
 }
 
-void FileTransaction::commit() {
-    for (std::size_t i = 0; i < m_staged.size(); ++i) {
+namespace {
+
+// What commit needs to put one target (and its backup) back as they were.
+struct Undo {
+    const fs::path* target = nullptr;
+    fs::path savedTarget;  // a second name of the target as it was; empty when there was none
+    fs::path savedBackup;  // likewise for its backup, when one is kept
+    bool backupReplaced = false;
+    bool targetReplaced = false;
+};
+
+// Puts back, last first, every target and backup the failed commit replaced. A second name is
+// removed only once its file is back: should the system refuse even that, the old content stays
+// beside the target rather than being lost.
+void rollBack(const std::vector<Undo>& undo) noexcept {
+    for (auto it = undo.rbegin(); it != undo.rend(); ++it) {
+        const Undo& entry = *it;
+        const fs::path& target = *entry.target;
+        const fs::path backup = backupPathOf(target);
+        bool targetBack = true;
+        bool backupBack = true;
         std::error_code ec;
-        if (m_staged[i].backup == Backup::Keep) {
-            try {
-                keepBackup(m_staged[i].target);
-            } catch (const Error&) {
-                m_staged.erase(m_staged.begin(), m_staged.begin() + static_cast<std::ptrdiff_t>(i));
-                throw;
+        if (entry.targetReplaced) {
+            if (entry.savedTarget.empty()) {
+                fs::remove(target, ec);
+            } else {
+                fs::rename(entry.savedTarget, target, ec);
+            }
+            targetBack = !ec;
+        }
+        ec.clear();
+        if (entry.backupReplaced) {
+            if (entry.savedBackup.empty()) {
+                fs::remove(backup, ec);
+            } else {
+                fs::rename(entry.savedBackup, backup, ec);
+            }
+            backupBack = !ec;
+        }
+        std::error_code ignored;
+        if (targetBack && backupBack && !entry.savedTarget.empty()) {
+            fs::remove(entry.savedTarget, ignored);
+        }
+        if (backupBack && !entry.savedBackup.empty()) {
+            fs::remove(entry.savedBackup, ignored);
+        }
+    }
+}
+
+}  // namespace
+
+// Commits in two passes so that a failure at any point can be undone. First every target that
+// will be replaced (and its backup) gets a hidden second name: nothing visible changes yet. Then
+// the backups and targets are replaced; should any step fail, every file already replaced gets
+// its old content back from those names. Only a wholly successful commit drops them.
+void FileTransaction::commit() {
+    // Inside a batch (this one not being it), the files wait for the batch's commit.
+    FileTransaction* const batch = m_isBatch ? m_outerBatch : g_openBatch;
+    if (batch != nullptr) {
+        join(*batch);
+        return;
+    }
+    std::vector<Undo> undo;
+    undo.reserve(m_staged.size());
+    try {
+        for (const auto& staged : m_staged) {
+            Undo& entry = undo.emplace_back();
+            entry.target = &staged.target;
+            std::error_code ec;
+            if (fs::exists(staged.target, ec)) {
+                entry.savedTarget = savedNameFor(staged.target);
+                countedKeep(staged.target, entry.savedTarget, ec);
+                if (ec) {
+                    throwReplaceError(staged.target, ec);
+                }
+            }
+            const fs::path backup = backupPathOf(staged.target);
+            if (staged.backup == Backup::Keep && !entry.savedTarget.empty() && fs::exists(backup, ec)) {
+                entry.savedBackup = savedNameFor(backup);
+                countedKeep(backup, entry.savedBackup, ec);
+                if (ec) {
+                    throwBackupError(staged.target, ec);
+                }
             }
         }
-        fs::rename(m_staged[i].temporary, m_staged[i].target, ec);
-        if (ec) {
-            m_staged.erase(m_staged.begin(), m_staged.begin() + static_cast<std::ptrdiff_t>(i));
-            throw Error("Cannot replace file \"" + m_staged.front().target.string() + "\". " + ec.message());
+        for (std::size_t i = 0; i < undo.size(); ++i) {
+            Undo& entry = undo[i];
+            const Staged& staged = m_staged[i];
+            std::error_code ec;
+            if (staged.backup == Backup::Keep && !entry.savedTarget.empty()) {
+                // The file as it is now becomes its backup (one generation: the previous goes).
+                fs::path keep = entry.savedTarget;
+                keep += ".bak";
+                countedKeep(entry.savedTarget, keep, ec);
+                if (!ec) {
+                    countedRename(keep, backupPathOf(staged.target), ec);
+                }
+                // Gone after a rename, unless the backup already was this very file.
+                std::error_code ignored;
+                fs::remove(keep, ignored);
+                if (ec) {
+                    throwBackupError(staged.target, ec);
+                }
+                entry.backupReplaced = true;
+            }
+            countedRename(staged.temporary, staged.target, ec);
+            if (ec) {
+                throwReplaceError(staged.target, ec);
+            }
+            entry.targetReplaced = true;
+        }
+    } catch (const Error&) {
+        rollBack(undo);
+        removeTemporaries();
+        throw;
+    }
+    for (const auto& entry : undo) {
+        std::error_code ignored;
+        if (!entry.savedTarget.empty()) {
+            fs::remove(entry.savedTarget, ignored);
+        }
+        if (!entry.savedBackup.empty()) {
+            fs::remove(entry.savedBackup, ignored);
         }
     }
     m_committed = true;
@@ -198,6 +441,54 @@ void FileTransaction::removeTemporaries() noexcept {
         std::error_code ec;
         fs::remove(staged.temporary, ec);
     }
+}
+
+StreamedFile::StreamedFile(const fs::path& target) : m_target(target), m_temporary(temporaryFor(target)) {
+    try {
+        m_fd = openForWriting(m_temporary);
+    } catch (const Error& reason) {
+        throw Error("Cannot write file \"" + m_target.string() + "\". " + reason.what());
+    }
+}
+
+StreamedFile::~StreamedFile() {
+    if (m_fd >= 0) {
+        ::close(m_fd);
+    }
+    if (!m_committed) {
+        std::error_code ignored;
+        fs::remove(m_temporary, ignored);
+    }
+}
+
+void StreamedFile::write(const void* data, std::size_t size) {
+    if (m_fd < 0) {
+        throw Error("Cannot write file \"" + m_target.string() + "\". " + systemReason(EBADF));
+    }
+    try {
+        writeAll(m_fd, static_cast<const std::uint8_t*>(data), size);
+    } catch (const Error& reason) {
+        m_fd = -1;  // closed by writeAll
+        throw Error("Cannot write file \"" + m_target.string() + "\". " + reason.what());
+    }
+}
+
+void StreamedFile::commit() {
+    const int fd = std::exchange(m_fd, -1);
+    if (fd < 0) {
+        throw Error("Cannot write file \"" + m_target.string() + "\". " + systemReason(EBADF));
+    }
+    try {
+        closeFlushed(fd);
+    } catch (const Error& reason) {
+        throw Error("Cannot write file \"" + m_target.string() + "\". " + reason.what());
+    }
+    std::error_code ec;
+    countedRename(m_temporary, m_target, ec);
+    if (ec) {
+        throwReplaceError(m_target, ec);
+    }
+    m_committed = true;
 }
 
 }  // namespace zt

@@ -46,11 +46,21 @@ enum class Backup { None, Keep };
 fs::path backupPathOf(const fs::path& target);
 
 // A group of files that replace their targets together: every file is written to a temporary
-// first; commit() renames them into place only when all were written. Destroying an
-// uncommitted transaction removes its temporaries, leaving the targets as they were.
+// first; commit() renames them into place only when all were written, and should a rename fail,
+// puts back every file already replaced. Destroying an uncommitted transaction removes its
+// temporaries, leaving the targets as they were.
+//
+// A transaction opened as a batch gathers a whole command's files: while it lives, every other
+// transaction (and so every writeFileAtomically) joins it on commit, its files renamed into
+// place only with the batch's. A command that writes many files one by one (a web site, a
+// folder of cards, a new league) leaves all of them old or all new. Code inside a batch must
+// not read back a file it wrote: that file is still the old one until the batch commits.
 class FileTransaction {
 public:
+    enum class Batch { Open };
+
     explicit FileTransaction(FileWriter& writer = diskFileWriter());
+    FileTransaction(Batch, FileWriter& writer = diskFileWriter());
     ~FileTransaction();
     FileTransaction(const FileTransaction&) = delete;
     FileTransaction& operator=(const FileTransaction&) = delete;
@@ -71,12 +81,31 @@ private:
     };
 
     void removeTemporaries() noexcept;
+    void join(FileTransaction& batch);
 
     FileWriter& m_writer;
+    FileTransaction* m_outerBatch = nullptr;  // the batch open before this one, when this is one
+    bool m_isBatch = false;
     std::vector<Staged> m_staged;
     // The staged targets in normal form, so that a page of a thousand files is staged in linear time.
     std::unordered_set<std::string> m_stagedTargets;
     bool m_committed = false;
+};
+
+// The folder a command writes into, created with its missing parents. Unless keep() is called
+// (the command succeeded), the folders it created go again, if empty, so that a failed command
+// leaves no trace.
+class CreatedFolders {
+public:
+    explicit CreatedFolders(const fs::path& folder);
+    ~CreatedFolders();
+    CreatedFolders(const CreatedFolders&) = delete;
+    CreatedFolders& operator=(const CreatedFolders&) = delete;
+
+    void keep() { m_created.clear(); }
+
+private:
+    std::vector<fs::path> m_created;  // deepest first
 };
 
 }  // namespace zt

@@ -53,6 +53,26 @@ void stageLeagueFiles(FileTransaction& transaction,
     stageOrCopy(league.scoresLoaded, kScoresFile, serialiseScoresFile);
 }
 
+// Writes the files of a league saved under a new name: all of them or none.
+void stageAndCommitSaveAs(const League& league,
+                          const fs::path& oldDir,
+                          const fs::path& newDir,
+                          const fs::path& newSelectedFile,
+                          FileWriter& writer) {
+    FileTransaction transaction(writer);
+    if (const auto retired = findFileNoCase(oldDir, kRetiredFile)) {
+        transaction.stageCopy(*retired, leagueFilePath(newDir, kRetiredFile));
+    }
+    transaction.stage(newSelectedFile, kEmptyFile);
+    for (const auto name : kSideTextFiles) {
+        if (const auto source = findFileNoCase(oldDir, name)) {
+            transaction.stageCopy(*source, leagueFilePath(newDir, name));
+        }
+    }
+    stageLeagueFiles(transaction, league, newDir, &oldDir);
+    transaction.commit();
+}
+
 }  // namespace
 
 std::unique_ptr<League> openLeague(const fs::path& selectedFile) {
@@ -134,25 +154,23 @@ void saveLeagueAs(League& league, const fs::path& newSelectedFile, FileWriter& w
     const fs::path newDir = leagueDirForSaveAs(newSelectedFile);
     const fs::path oldDir = league.leagueDir;
     std::error_code ec;
+    bool createdDir = false;
     if (!fs::is_directory(newDir, ec)) {
         fs::create_directory(newDir, ec);
         if (ec) {
             throw Error("Cannot create directory " + directoryText(newDir) + ". " + ec.message());
         }
+        createdDir = true;
     }
-
-    FileTransaction transaction(writer);
-    if (const auto retired = findFileNoCase(oldDir, kRetiredFile)) {
-        transaction.stageCopy(*retired, leagueFilePath(newDir, kRetiredFile));
-    }
-    transaction.stage(newSelectedFile, kEmptyFile);
-    for (const auto name : kSideTextFiles) {
-        if (const auto source = findFileNoCase(oldDir, name)) {
-            transaction.stageCopy(*source, leagueFilePath(newDir, name));
+    try {
+        stageAndCommitSaveAs(league, oldDir, newDir, newSelectedFile, writer);
+    } catch (const Error&) {
+        // A failed Save as leaves no trace, not even the folder it made (empty by now).
+        if (createdDir) {
+            fs::remove(newDir, ec);
         }
+        throw;
     }
-    stageLeagueFiles(transaction, league, newDir, &oldDir);
-    transaction.commit();
 
     league.leagueDir = newDir;
     league.selectedFile = newSelectedFile;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <fstream>
+#include <map>
+#include <memory>
 
 #include "league/error.h"
 #include "league/file_io.h"
@@ -21,12 +23,9 @@ std::string upper(std::string text) {
     return text;
 }
 
+// Each extracted file appears whole or not at all.
 void writeOrThrow(const fs::path& file, const std::vector<std::uint8_t>& bytes) {
-    try {
-        diskFileWriter().write(file, bytes);
-    } catch (const Error& reason) {
-        throw Error("Cannot create file \"" + file.string() + "\". " + reason.what());
-    }
+    writeFileAtomically(file, bytes);
 }
 
 // A member name must stay a plain file name inside the chosen folder.
@@ -54,9 +53,14 @@ std::string fileMagic(const fs::path& file) {
     return std::string(magic, static_cast<std::size_t>(in.gcount()));
 }
 
-void extractModTextures(
-    const fs::path& model, const fs::path& folder, const BmpTemplates& templates, Progress& progress, int& count) {
-    const auto bytes = readFileBytes(model);
+namespace {
+
+void extractTexturesOf(const std::vector<std::uint8_t>& bytes,
+                       const fs::path& model,
+                       const fs::path& folder,
+                       const BmpTemplates& templates,
+                       Progress& progress,
+                       int& count) {
     const ModLayout layout = parseModLayout(bytes, model);
     const int m = static_cast<int>(layout.textureNames.size());
     for (int i = 0; i < m; ++i) {
@@ -70,6 +74,16 @@ void extractModTextures(
         }
         writeOrThrow(out, textureBitmap(bytes, layout, static_cast<std::size_t>(i), templates, model));
     }
+}
+
+}  // namespace
+
+void extractModTextures(
+    const fs::path& model, const fs::path& folder, const BmpTemplates& templates, Progress& progress, int& count) {
+    // The textures appear together, or none when one cannot be written.
+    FileTransaction batch(FileTransaction::Batch::Open);
+    extractTexturesOf(readFileBytes(model), model, folder, templates, progress, count);
+    batch.commit();
 }
 
 int unpackArchive(const fs::path& archive, const fs::path& folder, const BmpTemplates& templates, Progress& progress) {
@@ -88,24 +102,38 @@ int unpackArchive(const fs::path& archive, const fs::path& folder, const BmpTemp
     const auto bytes = readFileBytes(archive);
     const AlbIndex index = parseAlbIndex(bytes, bytes.size(), kAlbEntrySize, archive);
     const int n = static_cast<int>(index.entries.size());
+    // Every extracted file appears together, or none when one cannot be written; the models are
+    // therefore taken from the archive, not read back from the folder.
+    std::vector<std::unique_ptr<CreatedFolders>> subfolders;  // outlives the batch: emptied first
+    FileTransaction batch(FileTransaction::Batch::Open);
+    std::map<std::string, std::vector<std::uint8_t>> models;
     for (int i = 0; i < n; ++i) {
         progress.setLabel("Extracting files : " + std::to_string(i + 1) + "/" + std::to_string(n));
         const std::string name = index.entries[static_cast<std::size_t>(i)].name();
         refuseUnsafeName(name, archive);
-        writeOrThrow(folder / name, entryContent(bytes, index, static_cast<std::size_t>(i), archive));
+        std::vector<std::uint8_t> content = entryContent(bytes, index, static_cast<std::size_t>(i), archive);
+        writeOrThrow(folder / name, content);
+        if (name.ends_with(".mod")) {
+            models[name] = std::move(content);
+        }
     }
     for (const char* model : {"stands.mod", "scenery.mod", "lines.mod", "ground.mod", "misc.mod"}) {
         const fs::path file = folder / model;
-        std::error_code ec;
-        if (!fs::is_regular_file(file, ec)) {
+        std::vector<std::uint8_t> modelBytes;
+        if (const auto it = models.find(model); it != models.end()) {
+            modelBytes = it->second;
+        } else if (std::error_code ec; fs::is_regular_file(file, ec)) {
+            modelBytes = readFileBytes(file);  // left there by an earlier extraction
+        } else {
             continue;
         }
         const fs::path sub = folder / fs::path(model).stem();
-        fs::create_directories(sub, ec);
-        if (ec) {
-            throw Error("Cannot create folder \"" + sub.string() + "\". " + ec.message());
-        }
-        extractModTextures(file, sub, templates, progress, count);
+        subfolders.push_back(std::make_unique<CreatedFolders>(sub));
+        extractTexturesOf(modelBytes, file, sub, templates, progress, count);
+    }
+    batch.commit();
+    for (auto& subfolder : subfolders) {
+        subfolder->keep();
     }
     return count;
 }

@@ -41,21 +41,38 @@ PreparedPhoto prepare(const PlayerRecord& player, const fs::path& chosen, Progre
     return photo;
 }
 
-// The album is replaced, the player linked to his photo, the album loaded again and the league
-// saved: the player's photoIndex changes only once his photo is in the album.
+// The album is replaced and the league, its player linked to his photo, saved in one batch: on
+// disk a player never points at a photo the album lacks. Should it fail, the player keeps his
+// old link and the league its unsaved state.
 void finish(std::unique_ptr<PhotoAlbum>& album,
             const std::vector<std::uint8_t>& rebuilt,
             League& league,
             PlayerRecord* linkPlayer,
             FileWriter& writer) {
     const fs::path path = album->path();
-    writeFileAtomically(path, rebuilt, writer);
-    if (linkPlayer != nullptr) {
-        linkPlayer->set(pf::photoIndex, static_cast<std::int16_t>(linkPlayer->get(pf::playerId)));
-        league.markChanged();
+    const bool wasChanged = league.changed();
+    const std::int16_t oldLink = linkPlayer != nullptr ? linkPlayer->get(pf::photoIndex) : std::int16_t{0};
+    try {
+        FileTransaction batch(FileTransaction::Batch::Open);
+        writeFileAtomically(path, rebuilt, writer);
+        if (linkPlayer != nullptr) {
+            linkPlayer->set(pf::photoIndex, static_cast<std::int16_t>(linkPlayer->get(pf::playerId)));
+            league.markChanged();
+        }
+        saveLeague(league);
+        batch.commit();
+    } catch (const Error&) {
+        if (linkPlayer != nullptr) {
+            linkPlayer->set(pf::photoIndex, oldLink);
+        }
+        if (wasChanged) {
+            league.markChanged();
+        } else {
+            league.clearChanged();
+        }
+        throw;
     }
     album = std::make_unique<PhotoAlbum>(path);
-    saveLeague(league);
 }
 
 }  // namespace

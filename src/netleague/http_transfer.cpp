@@ -1,10 +1,10 @@
 #include "netleague/http_transfer.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <memory>
+#include <string>
 
+#include "league/error.h"
+#include "league/file_stream.h"
 #include "netleague/curl_handle.h"
 
 namespace zt {
@@ -108,50 +108,37 @@ TransferResult runGet(const std::string& url, TransferObserver& observer, BodySi
     return state.result;
 }
 
+// The body goes to a temporary beside the file and replaces it only when complete, so a broken
+// or cancelled transfer leaves the file as it was.
 class FileSink final : public BodySink {
 public:
-    explicit FileSink(const std::filesystem::path& file) : m_file(file), m_stream(std::fopen(file.c_str(), "wb")) {
-        if (m_stream == nullptr) {
-            throw Error("Cannot create file \"" + file.string() + "\". " + std::strerror(errno));
-        }
-    }
-    ~FileSink() override {
-        if (m_stream != nullptr) {
-            std::fclose(m_stream);
-        }
-    }
-    FileSink(const FileSink&) = delete;
-    FileSink& operator=(const FileSink&) = delete;
+    explicit FileSink(const std::filesystem::path& file) : m_file(file) {}
 
     bool take(const char* data, std::size_t size) override {
-        if (std::fwrite(data, 1, size, m_stream) == size) {
+        try {
+            m_file.write(data, size);
             return true;
+        } catch (const Error& error) {
+            m_failure = error.what();
+            return false;
         }
-        m_failure = errno;
-        return false;
     }
 
-    // Closes the file; a failure of the writes or of the close names the file.
+    // Puts the file in place; a failure of the writes or of the flush names the file.
     void close() {
-        std::FILE* stream = m_stream;
-        m_stream = nullptr;
-        const bool closed = std::fclose(stream) == 0;
-        if (m_failure == 0 && !closed) {
-            m_failure = errno;
-        }
         throwIfFailed();
+        m_file.commit();
     }
 
     void throwIfFailed() const {
-        if (m_failure != 0) {
-            throw Error("Cannot write file \"" + m_file.string() + "\". " + std::strerror(m_failure));
+        if (!m_failure.empty()) {
+            throw Error(m_failure);
         }
     }
 
 private:
-    std::filesystem::path m_file;
-    std::FILE* m_stream = nullptr;
-    int m_failure = 0;
+    StreamedFile m_file;
+    std::string m_failure;
 };
 
 class TextSink final : public BodySink {

@@ -62,20 +62,17 @@ std::filesystem::path downloadPatch(const PatchEntry& entry,
     }
     const std::filesystem::path patch = editorDir / kPatchFileName;
     std::int64_t received = 0;
-    std::string failure;
     try {
         received = httpGetToFile(entry.patchUrl, patch, observer).received;
     } catch (const Error& error) {
-        failure = error.what();
+        // A failed download leaves the folder as it was.
+        throw Error(std::string(error.what()) + " Nothing was started.");
     }
-    if (failure.empty() && received != entry.size) {
-        failure = "The patch has " + std::to_string(received) + " bytes instead of the " + std::to_string(entry.size) +
-                  " announced.";
-    }
-    if (!failure.empty()) {
+    if (received != entry.size) {
         std::error_code ignored;
         std::filesystem::remove(patch, ignored);
-        throw Error(failure + " Nothing was started.");
+        throw Error("The patch has " + std::to_string(received) + " bytes instead of the " +
+                    std::to_string(entry.size) + " announced. Nothing was started.");
     }
     return patch;
 }

@@ -50,8 +50,9 @@ void writeImportFactors(const std::filesystem::path& file, const ImportFactors& 
         storeLE<std::int64_t>(bytes.data() + offset, static_cast<std::int64_t>(roundHalfEven(*value * kScale)));
         offset += 8;
     }
-    std::filesystem::create_directories(file.parent_path());
+    CreatedFolders created(file.parent_path());
     writeFileAtomically(file, bytes);
+    created.keep();
 }
 
 std::filesystem::path folderNoCase(const std::filesystem::path& dir, std::string_view name) {

@@ -476,7 +476,7 @@ LahmanConversionCounts convertLahmanDatabase(const std::filesystem::path& source
         }
     }
 
-    std::filesystem::create_directories(destinationDir);
+    CreatedFolders created(destinationDir);
     FileTransaction files;
     auto stage = [&](std::string_view name, const std::string& text) {
         files.stage(destinationDir / std::string(name),
@@ -488,6 +488,7 @@ LahmanConversionCounts convertLahmanDatabase(const std::filesystem::path& source
     stage("pitchingstats.csv", pitchingText);
     stage("fieldingstats.csv", fieldingText);
     files.commit();
+    created.keep();
     return counts;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <unordered_set>
 
+#include "league/file_io.h"
 #include "league/league.h"
 #include "league/progress.h"
 #include "reports/column_order.h"
@@ -113,8 +114,9 @@ fs::path writeLeagueSite(const League& league,
     // A template that cannot be read stops the site before any page is written.
     const std::vector<LeadersTemplateEntry> entries =
         options.leadersTemplate.empty() ? defaultLeaders() : readLeadersTemplate(options.leadersTemplate, league);
-    std::error_code ec;
-    fs::create_directories(folder, ec);
+    // The site appears whole or not at all, in a folder that a failure removes again.
+    CreatedFolders created(folder);
+    FileTransaction batch(FileTransaction::Batch::Open);
     const LeagueIndex index(league);
     const std::string years =
         options.years.empty() ? std::to_string(league.seasonHeader.get(sh::seasonYear)) : options.years;
@@ -173,6 +175,8 @@ fs::path writeLeagueSite(const League& league,
 
     const fs::path indexFile = folder / kSiteIndexPage;
     writeReportFile(indexFile, indexPage(league, days > 0));
+    batch.commit();
+    created.keep();
     return indexFile;
 }
 

@@ -678,6 +678,8 @@ std::vector<fs::path> writeTeamCards(const League& league,
                                      const CardOptions& options,
                                      const fs::path& folder,
                                      Interaction& interaction) {
+    // The team's cards appear together, or none when one of them cannot be written.
+    FileTransaction batch(FileTransaction::Batch::Open);
     copyBlankPicture(options.dataDirectory, folder);
     std::vector<fs::path> written;
     for (const int i : index.playersOfTeam(team)) {
@@ -689,6 +691,7 @@ std::vector<fs::path> writeTeamCards(const League& league,
             written.push_back(std::move(card));
         }
     }
+    batch.commit();
     return written;
 }
 
@@ -698,10 +701,14 @@ std::vector<fs::path> writeAllCards(const League& league,
                                     const fs::path& folder,
                                     Interaction& interaction,
                                     Progress& progress) {
+    // Every card appears together, or none when one cannot be written; a cancelled run keeps the
+    // teams done so far.
+    FileTransaction batch(FileTransaction::Batch::Open);
     std::vector<fs::path> written;
     progress.setRange(0, league.teamCount() + 1);
     for (int team = 0; team <= league.teamCount(); ++team) {
         if (progress.cancelled()) {
+            batch.commit();
             return written;
         }
         progress.setValue(team);
@@ -709,6 +716,7 @@ std::vector<fs::path> writeAllCards(const League& league,
             league, index, team == league.teamCount() ? kFreeAgentTeam : team, options, folder, interaction);
         written.insert(written.end(), cards.begin(), cards.end());
     }
+    batch.commit();
     progress.setValue(league.teamCount() + 1);
     return written;
 }

@@ -86,12 +86,16 @@ public:
                 playSeason(team, year, roster);
             }
         }
-        std::filesystem::create_directories(folder);
+        // The database appears whole or not at all.
+        CreatedFolders created(folder);
+        FileTransaction batch(FileTransaction::Batch::Open);
         write(folder / "teammaster.csv", teamMaster());
         write(folder / "rosters.csv", m_rosters);
         write(folder / "battingstats.csv", battingStats());
         write(folder / "pitchingstats.csv", pitchingStats());
         write(folder / "fieldingstats.csv", fieldingStats());
+        batch.commit();
+        created.keep();
     }
 
 private:

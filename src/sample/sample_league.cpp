@@ -47,14 +47,6 @@ std::span<const std::uint8_t> bytesOf(const std::string& text) {
     return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
 }
 
-void createFolder(const fs::path& folder) {
-    std::error_code ec;
-    fs::create_directories(folder, ec);
-    if (ec) {
-        throw Error("Cannot create directory " + directoryText(folder) + ". " + ec.message());
-    }
-}
-
 }  // namespace
 
 void validateSampleOptions(const SampleOptions& options) {
@@ -149,21 +141,23 @@ fs::path generateSampleLeague(const fs::path& folder, const SampleOptions& optio
         throw Error("A sample league cannot be written into " + directoryText(folder) +
                     ": its path contains \".sea\", so the league would be looked for in " + directoryText(dir) + ".");
     }
-    createFolder(folder);
-    createFolder(dir);
-
-    writeFileAtomically(dir / "players.zt", serialisePlayersFile(league));
-    writeFileAtomically(dir / "stats.zt", serialiseStatsFile(league));
-    writeFileAtomically(dir / "season.zt", serialiseSeasonFile(league));
-    writeFileAtomically(dir / "scores.zt", serialiseScoresFile(league));
-    writeFileAtomically(dir / "playoffs.zt", serialisePlayoffsFile(league));
-    writeFileAtomically(dir / "net.txt", bytesOf(formatNetInfo(league.netInfo)));
-    writeFileAtomically(dir / "BoxScores.txt", bytesOf(sample.boxScores));
-    writeFileAtomically(dir / "retired.zt", side.retired);
-    writeFileAtomically(dir / "DraftingResults.txt", bytesOf(side.draftingResults));
-    writeFileAtomically(dir / "HallOfFamers.txt", bytesOf(side.hallOfFamers));
-    // The season file comes last: it only appears once the league beside it is complete.
-    writeFileAtomically(seasonFile, {});
+    // The new league appears whole or not at all; the season file is listed last, so that were
+    // the renames stopped for good, it would only appear once the league beside it is complete.
+    CreatedFolders created(dir);
+    FileTransaction transaction;
+    transaction.stage(dir / "players.zt", serialisePlayersFile(league));
+    transaction.stage(dir / "stats.zt", serialiseStatsFile(league));
+    transaction.stage(dir / "season.zt", serialiseSeasonFile(league));
+    transaction.stage(dir / "scores.zt", serialiseScoresFile(league));
+    transaction.stage(dir / "playoffs.zt", serialisePlayoffsFile(league));
+    transaction.stage(dir / "net.txt", bytesOf(formatNetInfo(league.netInfo)));
+    transaction.stage(dir / "BoxScores.txt", bytesOf(sample.boxScores));
+    transaction.stage(dir / "retired.zt", side.retired);
+    transaction.stage(dir / "DraftingResults.txt", bytesOf(side.draftingResults));
+    transaction.stage(dir / "HallOfFamers.txt", bytesOf(side.hallOfFamers));
+    transaction.stage(seasonFile, {});
+    transaction.commit();
+    created.keep();
     return seasonFile;
 }
 

@@ -112,8 +112,11 @@ TEST_F(LeagueUpdate, CancelMidTransferExtractsNothing) {
     EXPECT_EQ(result.outcome, LeagueUpdateOutcome::Cancelled);
     EXPECT_EQ(result.message, kTransferCancelledMessage);
     EXPECT_EQ(leagueFiles(), m_before);
-    // What arrived before the cancel stays in league.zip, and no more than that.
-    EXPECT_LT(fs::file_size(m_dir / "league.zip"), fs::file_size(m_www / "big.zip"));
+    // A cancelled download leaves no partial archive behind, nor its temporary.
+    EXPECT_FALSE(fs::exists(m_dir / "league.zip"));
+    for (const auto& entry : fs::directory_iterator(m_dir)) {
+        EXPECT_EQ(entry.path().filename().string().find(".ztedit-"), std::string::npos) << entry.path();
+    }
 }
 
 TEST_F(LeagueUpdate, FailedTransfersShowTheirErrorAndReplaceNothing) {

@@ -1,6 +1,8 @@
 #include "reports/ui/win_chart_window.h"
 
 #include <QAreaSeries>
+#include <QBuffer>
+#include <QByteArray>
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
@@ -21,6 +23,7 @@
 #include <cmath>
 
 #include "league/error.h"
+#include "league/file_io.h"
 #include "league/interaction.h"
 #include "league/league.h"
 #include "league/ui/command_boundary.h"
@@ -296,9 +299,16 @@ void Twinchartfrm::save(bool jpg) {
     }
     zt::ui::runCommand(*m_services.interaction, [&] {
         const QImage picture = m_view->grab().toImage();
-        if (!picture.save(file, jpg ? "JPG" : "BMP")) {
-            throw Error("Cannot Create file " + zt::ui::toPath(file));
+        // Encoded in memory first, so the picture reaches the disk whole through the one safe writer.
+        QByteArray encoded;
+        QBuffer buffer(&encoded);
+        buffer.open(QIODevice::WriteOnly);
+        const std::string target = zt::ui::toPath(file);
+        if (!picture.save(&buffer, jpg ? "JPG" : "BMP")) {
+            throw Error("Cannot Create file " + target);
         }
+        const auto* data = reinterpret_cast<const std::uint8_t*>(encoded.constData());
+        writeFileAtomically(target, {data, static_cast<std::size_t>(encoded.size())});
     });
 }
 

@@ -1,0 +1,83 @@
+// The downloads and the league update, run with each of their file operations failing in turn.
+#include <gtest/gtest.h>
+
+#include "cli/cli_test_support.h"
+#include "league/net_info.h"
+#include "support/fault_sweep.h"
+#include "support/league_builder.h"
+#include "support/loopback_server.h"
+#include "support/temp_dir.h"
+#include "zip_fixture.h"
+
+namespace zt::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+WriteAttempt cliAttempt(std::vector<std::string> args) {
+    return [args = std::move(args)]() -> std::string {
+        const CliRun run = runTool(args);
+        if (run.exitCode == 0) {
+            return {};
+        }
+        return run.err.empty() ? "exit " + std::to_string(run.exitCode) + " without a message" : run.err;
+    };
+}
+
+std::string joined(const std::vector<std::string>& problems) {
+    std::string text;
+    for (const auto& problem : problems) {
+        text += problem + "\n";
+    }
+    return text;
+}
+
+// The league files are the old ones or the published ones; only the downloaded archive may be
+// new when its extraction failed.
+TEST(NetWriteFaults, LeagueUpdateLeavesTheOldLeagueFilesOrTheNewOnes) {
+    TempDir root;
+    const fs::path sea = writeLeagueFolder(*buildLeague(), root / "mine");
+    const fs::path season = sea.parent_path() / "SampleSeason";
+    LeagueShape shape;
+    shape.teams = 4;
+    const fs::path published = writeLeagueFolder(*buildLeague(shape), root / "director");
+    fs::create_directories(root / "www");
+    zipFolder(root / "www" / "league.zip", published.parent_path() / "SampleSeason", "");
+    LoopbackServer server(LoopbackServer::Kind::Http, root / "www");
+    NetLeagueInfo info = readNetInfo(season / "net.txt");
+    info.leagueFilesUrl = server.url("/league.zip");
+    writeNetInfo(season / "net.txt", info);
+
+    const FaultSweep sweep =
+        sweepWriteFaults({season}, cliAttempt({"update-league", sea.string(), "--yes"}), 120, {"league.zip"});
+    EXPECT_TRUE(sweep.problems.empty()) << sweep.operations << " operations\n" << joined(sweep.problems);
+    EXPECT_GT(sweep.failedRuns, 0U);
+}
+
+TEST(NetWriteFaults, UpdateDownloadKeepsTheEditorFolderWholeOrNew) {
+    TempDir root;
+    const fs::path files = root / "www" / "velmora" / "vmedit";
+    fs::create_directories(files);
+    LoopbackServer server(LoopbackServer::Kind::Http, root / "www");
+    const std::string base = server.url("/velmora/vmedit/");
+    writeText(files / "notes.rtf", "{\\rtf1 notes}");
+    writeText(files / "patch.exe", "MZ patch");
+    writeText(files / "version2003Editor.txt",
+              "1.10\n*1.00-1.04\nx\ny\n1\n*1.05-1.09\n" + base + "notes.rtf\n" + base + "patch.exe\n8\n");
+    const fs::path editor = root / "editor";
+    fs::create_directories(editor);
+    writeText(editor / "new.rtf", "old notes");
+    writeText(editor / "patch.exe", "MZ old patch");
+
+    const FaultSweep sweep =
+        sweepWriteFaults({editor},
+                         cliAttempt({"check-update", "--server", server.url(""), "--download", editor.string()}),
+                         120,
+                         // The release notes are shown before the patch is fetched.
+                         {"new.rtf"});
+    EXPECT_TRUE(sweep.problems.empty()) << sweep.operations << " operations\n" << joined(sweep.problems);
+    EXPECT_GT(sweep.failedRuns, 0U);
+}
+
+}  // namespace
+}  // namespace zt::test
