@@ -1,4 +1,4 @@
-// "Standard CSV Import" into the sample league. The input is split into csvcols.txt and the CSV
+// "Standard CSV Import" into a small league. The input is split into csvcols.txt and the CSV
 // file (see splitFrames); an empty csvcols.txt part stands for the editor's own list. The first
 // byte of the CSV part's options chooses the import's check boxes.
 #include "fuzz_support.h"
@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     fuzz::refusalsOnly(
         [&] {
-            auto league = fuzz::freshContextLeague();
+            auto league = fuzz::freshSmallLeague();
             const LeagueConstants constants = LeagueConstants::defaults();
             CsvImportMemory memory;
             AnswerYes interaction;

@@ -1,9 +1,11 @@
 #include "fuzz_support.h"
 
 #include <unistd.h>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 
 #include "league/league.h"
 #include "league/players_file.h"
@@ -109,13 +111,33 @@ std::unique_ptr<League> freshContextLeague() {
     return league;
 }
 
+std::unique_ptr<League> freshSmallLeague() {
+    static const std::vector<std::uint8_t> players = [] {
+        auto league = freshContextLeague();
+        while (league->players.size() > 40) {
+            league->removePlayer(league->players.size() - 1);
+        }
+        return serialisePlayersFile(*league);
+    }();
+    auto league = std::make_unique<League>();
+    parsePlayersFile(players, "players.zt", *league);
+    parseSeasonFile(contextLeagueFiles().season, "season.zt", *league);
+    league->buildTeamLists();
+    return league;
+}
+
 const League& contextLeague() {
     static const std::unique_ptr<League> league = freshContextLeague();
     return *league;
 }
 
 void requireNamesFile(std::string_view message, const fs::path& file) {
-    if (file.empty()) {
+    // The fixed texts a window shows about the file just chosen in it; front ends keep them as
+    // they stand.
+    static constexpr std::string_view kChosenFileMessages[] = {
+        "Wrong file type", "This GBE file is in an older format", "Wrong season version"};
+    if (file.empty() || std::find(std::begin(kChosenFileMessages), std::end(kChosenFileMessages), message) !=
+                            std::end(kChosenFileMessages)) {
         return;
     }
     if (message.find(file.filename().string()) == std::string_view::npos) {

@@ -66,6 +66,9 @@ struct LeagueFiles {
 const LeagueFiles& contextLeagueFiles();
 // A league read from those files in the order opening a league reads them.
 std::unique_ptr<League> freshContextLeague();
+// A league of 40 of those players and the season file (teams, no histories, no scores): cheap
+// enough to build for every input of a reader that changes the league.
+std::unique_ptr<League> freshSmallLeague();
 // One shared league for readers that only look at it.
 const League& contextLeague();
 

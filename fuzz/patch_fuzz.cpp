@@ -1,4 +1,4 @@
-// An appearance patch (faces, batting stances, pitching styles) applied to the sample league. The
+// An appearance patch (faces, batting stances, pitching styles) applied to a small league. The
 // first byte chooses the patch.
 #include "fuzz_support.h"
 #include "league/league.h"
@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text = fuzz::textOf(input.rest());
     fuzz::refusalsOnly([&] {
         (void)media::patchValues(text);
-        auto league = fuzz::freshContextLeague();
+        auto league = fuzz::freshSmallLeague();
         const auto outcome = media::applyPatch(*league, kind, text);
         (void)media::patchMessages(outcome);
     });

@@ -1,6 +1,6 @@
 // The editor's settings read from a store holding the input's "name=value" lines (a value made
 // of digits, optionally signed, is stored as an integer as well); written to another store and
-// read back to the same settings.
+// read back to the same settings (but the two paths, which the editor only reads).
 #include <charconv>
 #include <map>
 
@@ -54,7 +54,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const EditorSettings settings = readEditorSettings(store);
         MapStore written;
         writeEditorSettings(settings, written);
-        if (readEditorSettings(written) != settings) {
+        // "Path" and "GamePath" are only read: the editor never writes them.
+        EditorSettings back = readEditorSettings(written);
+        back.dataPath = settings.dataPath;
+        back.gamePath = settings.gamePath;
+        if (back != settings) {
             fuzz::finding("the settings do not read back to what was written");
         }
     });
