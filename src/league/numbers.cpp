@@ -8,6 +8,7 @@
 
 #include "league/error.h"
 #include "league/league_text.h"
+#include "league/message_text.h"
 
 namespace zt {
 
@@ -101,11 +102,11 @@ std::string shortestDoubleText(double x) {
 }
 
 std::string invalidIntegerMessage(std::string_view text) {
-    return "'" + std::string(text) + "' is not a valid integer value";
+    return "'" + quotedInMessage(text) + "' is not a valid integer value";
 }
 
 std::string invalidFloatMessage(std::string_view text) {
-    return "'" + std::string(text) + "' is not a valid floating point value";
+    return "'" + quotedInMessage(text) + "' is not a valid floating point value";
 }
 
 std::int32_t parseInteger(std::string_view text) {

@@ -211,7 +211,9 @@ std::vector<std::uint8_t> rebuildMod(std::span<const std::uint8_t> original,
         }
         const std::int32_t width = loadLE<std::int32_t>(bmp.data() + 18);
         const std::int32_t rawHeight = loadLE<std::int32_t>(bmp.data() + 22);
-        const std::int32_t height = rawHeight < 0 ? -rawHeight : rawHeight;
+        // Widened first: the negative height of a top-down bitmap may be the one 32-bit value
+        // without a positive counterpart.
+        const std::int64_t height = rawHeight < 0 ? -std::int64_t{rawHeight} : std::int64_t{rawHeight};
         const int bits = loadLE<std::uint16_t>(bmp.data() + 28);
         if (width <= 0 || height <= 0 || width > 16384 || height > 16384 || (bits != 8 && bits != 24)) {
             throw bad("must be an 8-bit or 24-bit picture");

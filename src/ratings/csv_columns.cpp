@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "league/error.h"
+#include "league/message_text.h"
 #include "ratings/csv_reader.h"
 
 namespace zt {
@@ -213,7 +214,7 @@ std::vector<int> CsvColumns::codesOfHeader(const CsvText& csv) const {
         const std::string_view name = csv.value(0, i);
         const int code = codeOf(name);
         if (code < 0) {
-            throw Error("\"" + std::string(name) + "\" is not a valid column header (" + csv.where(0) + ")");
+            throw Error("\"" + quotedInMessage(name) + "\" is not a valid column header (" + csv.where(0) + ")");
         }
         codes.push_back(code);
     }

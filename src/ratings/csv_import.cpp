@@ -11,6 +11,7 @@
 #include "league/interaction.h"
 #include "league/league.h"
 #include "league/league_text.h"
+#include "league/message_text.h"
 #include "league/numbers.h"
 #include "league/player_fields.h"
 #include "league/progress.h"
@@ -241,8 +242,8 @@ std::string_view RowImporter::cell(std::size_t record, int code) const {
 }
 
 void RowImporter::invalid(std::size_t record, std::size_t column) const {
-    throw Error(std::string(m_csv.value(record, column)) + " is not a valid value for " +
-                std::string(m_csv.value(0, column)) + " (" + m_csv.where(record) + ")");
+    throw Error(quotedInMessage(m_csv.value(record, column)) + " is not a valid value for " +
+                quotedInMessage(m_csv.value(0, column)) + " (" + m_csv.where(record) + ")");
 }
 
 double RowImporter::convert(std::size_t record, std::size_t column) const {

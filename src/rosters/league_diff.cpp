@@ -299,8 +299,11 @@ private:
         };
         const auto before = keyed(a);
         const auto after = keyed(b);
-        for (const auto& [key, data] : after) {
-            const auto found = before.find(key);
+        // Named references rather than a structured binding: the lambdas below use `data`, and
+        // clang before 16 (the fuzz build's compiler) cannot capture a binding.
+        for (const auto& entry : after) {
+            const auto& data = entry.second;
+            const auto found = before.find(entry.first);
             if (found == before.end()) {
                 add(difference::historyAdded, subject, lineLabel(kind, data), "", lineValues(data));
                 continue;

@@ -100,9 +100,11 @@ int deleteAllInGrid(League& league, std::span<const int> playerIndexes, Interact
         if (!league.isTeam(team)) {
             continue;
         }
-        const bool stillThere = std::any_of(league.players.begin(), league.players.end(), [&](const auto& player) {
-            return player->teamIndex() == team && player->playerId() == id;
-        });
+        // Init-captures: clang before 16 (the fuzz build's compiler) cannot capture a binding.
+        const bool stillThere =
+            std::any_of(league.players.begin(), league.players.end(), [&, team = team, id = id](const auto& player) {
+                return player->teamIndex() == team && player->playerId() == id;
+            });
         if (!stillThere) {
             removeFromLineups(league, team, id);
         }

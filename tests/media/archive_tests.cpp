@@ -1,5 +1,6 @@
 // Unpacking .alb archives and models into bitmaps, and packing them again.
 #include <gtest/gtest.h>
+#include <limits>
 
 #include "league/byte_record.h"
 #include "league/progress.h"
@@ -146,6 +147,22 @@ TEST_F(Archives, ABitmapSavedAtAnotherDepthChangesTheTextureKind) {
     const auto layout = media::parseModLayout(rebuilt, m_dir / "new.mod");
     EXPECT_EQ(loadLE<std::uint32_t>(rebuilt.data() + layout.textureOffsets[0] + 8), 2u);
     EXPECT_EQ(rebuilt.size(), test::readBytes(model).size() + (32 * 32 * 4 - (32 * 32 + 1024)));
+}
+
+// Heights of the 32-bit range's ends: the most negative one has no positive counterpart.
+TEST_F(Archives, ABitmapOfAnImpossibleHeightIsRefusedNamingIt) {
+    const auto model = writeModel("m.mod", false);
+    const auto out = folder("heights");
+    media::unpackArchive(model, out, m_templates, m_progress);
+    auto roof = test::readBytes(out / "roof.bmp");
+    for (const std::int32_t height : {std::numeric_limits<std::int32_t>::min(), std::int32_t{0}, std::int32_t{16385}}) {
+        storeLE<std::int32_t>(roof.data() + 22, height);
+        test::writeBytes(out / "roof.bmp", roof);
+        const auto message = test::messageOf([&] { media::repackMod(model, out, m_dir / "new.mod"); });
+        EXPECT_EQ(message, "The bitmap \"" + (out / "roof.bmp").string() + "\" must be an 8-bit or 24-bit picture.")
+            << height;
+        EXPECT_FALSE(fs::exists(m_dir / "new.mod"));
+    }
 }
 
 TEST_F(Archives, MissingAndCompressedBitmapsAreListedAndNothingIsWritten) {

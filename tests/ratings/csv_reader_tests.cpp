@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "league/error.h"
+#include "league/numbers.h"
 #include "ratings/csv_columns.h"
 #include "ratings/csv_reader.h"
 #include "support/league_builder.h"
@@ -101,6 +102,22 @@ TEST(CsvColumns, UnknownHeaderNameIsNamedInQuotes) {
     } catch (const Error& e) {
         EXPECT_STREQ(e.what(), "\"Hitz\" is not a valid column header (players.csv, line 1)");
     }
+}
+
+// A NUL or another control character in a header or a cell would cut the message short where a
+// window reads it, before the file's name.
+TEST(CsvColumns, ControlCharactersOfQuotedTextDoNotHideTheFile) {
+    const CsvText csv = CsvText::parse(std::string_view("FirstName,Sp\0e\x01"
+                                                        "d\nA,1\n",
+                                                        21),
+                                       "players.csv");
+    try {
+        CsvColumns::builtIn().codesOfHeader(csv);
+        FAIL() << "no error";
+    } catch (const Error& e) {
+        EXPECT_STREQ(e.what(), "\"Sp?e?d\" is not a valid column header (players.csv, line 1)");
+    }
+    EXPECT_EQ(invalidIntegerMessage(std::string_view("1\0 2", 4)), "'1? 2' is not a valid integer value");
 }
 
 }  // namespace
