@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "league/error.h"
+#include "league/league.h"
 
 namespace zt {
 class League;
@@ -89,6 +90,24 @@ void refusalsOnly(Reader&& reader, const std::filesystem::path& file = {}) {
     } catch (const Error& error) {
         requireNamesFile(error.what(), file);
     }
+}
+
+// A league file read, written back, and the written bytes read again: they must write the same
+// bytes. `parse(bytes, file, league)` and `serialise(league)` are the file's reader and writer.
+template <class Parse, class Serialise>
+void roundTripLeagueFile(Bytes input, const std::filesystem::path& file, Parse parse, Serialise serialise) {
+    refusalsOnly(
+        [&] {
+            League league;
+            parse(input, file, league);
+            const auto written = serialise(league);
+            League again;
+            parse(written, file, again);
+            if (serialise(again) != written) {
+                finding(file.string() + " does not read back to what was written");
+            }
+        },
+        file);
 }
 
 }  // namespace zt::fuzz
