@@ -219,6 +219,7 @@ void Twinchartfrm::add() {
     switch (m_style->currentIndex()) {
         case 0: {
             auto* area = new QAreaSeries(line);
+            line->setParent(area);  // an area series does not own the line it is drawn from
             area->setColor(m_color);
             area->setBorderColor(m_color.darker());
             series = area;
