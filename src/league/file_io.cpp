@@ -322,31 +322,24 @@ struct Undo {
 // Puts back, last first, every target and backup the failed commit replaced. A second name is
 // removed only once its file is back: should the system refuse even that, the old content stays
 // beside the target rather than being lost.
+// Puts `file` back as it was: from its hidden second name, or removed when it did not exist.
+// Returns whether that worked.
+bool putBack(const fs::path& file, const fs::path& saved) noexcept {
+    std::error_code ec;
+    if (saved.empty()) {
+        fs::remove(file, ec);
+    } else {
+        fs::rename(saved, file, ec);
+    }
+    return !ec;
+}
+
 void rollBack(const std::vector<Undo>& undo) noexcept {
     for (auto it = undo.rbegin(); it != undo.rend(); ++it) {
         const Undo& entry = *it;
         const fs::path& target = *entry.target;
-        const fs::path backup = backupPathOf(target);
-        bool targetBack = true;
-        bool backupBack = true;
-        std::error_code ec;
-        if (entry.targetReplaced) {
-            if (entry.savedTarget.empty()) {
-                fs::remove(target, ec);
-            } else {
-                fs::rename(entry.savedTarget, target, ec);
-            }
-            targetBack = !ec;
-        }
-        ec.clear();
-        if (entry.backupReplaced) {
-            if (entry.savedBackup.empty()) {
-                fs::remove(backup, ec);
-            } else {
-                fs::rename(entry.savedBackup, backup, ec);
-            }
-            backupBack = !ec;
-        }
+        const bool targetBack = !entry.targetReplaced || putBack(target, entry.savedTarget);
+        const bool backupBack = !entry.backupReplaced || putBack(backupPathOf(target), entry.savedBackup);
         std::error_code ignored;
         if (targetBack && backupBack && !entry.savedTarget.empty()) {
             fs::remove(entry.savedTarget, ignored);
