@@ -12,8 +12,8 @@
 #include "league/file_io.h"
 #include "league/league_text.h"
 #include "league/numbers.h"
-#include "ratings/csv_columns.h"
 #include "ratings/csv_reader.h"
+#include "ratings/import_database_layout.h"
 
 namespace zt {
 
@@ -176,14 +176,6 @@ std::string csvValue(std::string_view text) {
 
 std::string inningsText(int outs) {
     return FormatShort(roundHalfEven(outs / 3.0, 2));
-}
-
-std::string header(std::initializer_list<int> codes) {
-    std::string line;
-    for (const int c : codes) {
-        line += (line.empty() ? "" : ",") + std::string(kCsvColumnNames[static_cast<std::size_t>(c)]);
-    }
-    return line + '\n';
 }
 
 }  // namespace
@@ -391,59 +383,15 @@ LahmanConversionCounts convertLahmanDatabase(const std::filesystem::path& source
         ++counts.rosterRows;
         rostered[player] = true;
     }
-    std::string master = "TeamID,FranchiseID,FirstYear,LastYear,League,Name\n";
+    std::string master(kTeamMasterTitles);
     for (const auto& [team, info] : teamInfo) {
         master += csvValue(team) + ',' + csvValue(info.franchise) + ',' + std::to_string(info.first) + ',' +
                   std::to_string(info.last) + ',' + csvValue(info.league) + ',' + csvValue(info.name) + '\n';
         ++counts.teams;
     }
-    namespace code = csvcode;
-    std::string battingText = header({code::firstName,
-                                      code::lastName,
-                                      code::playerIdentifier,
-                                      code::birthYear,
-                                      code::bats,
-                                      code::throws,
-                                      code::battingGames,
-                                      20,
-                                      code::runs,
-                                      21,
-                                      22,
-                                      23,
-                                      24,
-                                      code::rbi,
-                                      code::stolenBases,
-                                      code::caughtStealing,
-                                      25,
-                                      26,
-                                      code::intentionalWalks,
-                                      code::hitByPitch,
-                                      code::sacHits,
-                                      code::sacFlies});
-    std::string pitchingText = header({code::firstName,
-                                       code::lastName,
-                                       code::playerIdentifier,
-                                       code::throws,
-                                       code::wins,
-                                       code::losses,
-                                       code::pitcherGames,
-                                       85,
-                                       86,
-                                       code::innings,
-                                       code::pitHits,
-                                       code::earnedRuns,
-                                       41,
-                                       42,
-                                       43});
-    std::string fieldingText = header({code::firstName,
-                                       code::lastName,
-                                       code::playerIdentifier,
-                                       code::position,
-                                       code::fieldingGames,
-                                       code::putouts,
-                                       code::assists,
-                                       code::errors,
-                                       code::doublePlays});
+    std::string battingText = battingStatsTitles();
+    std::string pitchingText = pitchingStatsTitles();
+    std::string fieldingText = fieldingStatsTitles();
     for (const auto& [id, unused] : rostered) {
         const Person& p = persons[id];
         const std::string names = csvValue(p.first) + ',' + csvValue(p.last) + ',' + csvValue(id);
@@ -482,11 +430,11 @@ LahmanConversionCounts convertLahmanDatabase(const std::filesystem::path& source
         files.stage(destinationDir / std::string(name),
                     std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
     };
-    stage("teammaster.csv", master);
-    stage("rosters.csv", rosters);
-    stage("battingstats.csv", battingText);
-    stage("pitchingstats.csv", pitchingText);
-    stage("fieldingstats.csv", fieldingText);
+    stage(kTeamMasterFile, master);
+    stage(kRostersFile, rosters);
+    stage(kBattingStatsFile, battingText);
+    stage(kPitchingStatsFile, pitchingText);
+    stage(kFieldingStatsFile, fieldingText);
     files.commit();
     created.keep();
     return counts;

@@ -10,6 +10,7 @@
 #include "league/numbers.h"
 #include "league/progress.h"
 #include "ratings/csv_columns.h"
+#include "ratings/import_database_layout.h"
 
 namespace zt {
 
@@ -44,7 +45,7 @@ const TeamMasterEntry* TeamMaster::find(std::string_view identifier) const {
 }
 
 TeamMaster readTeamMaster(const std::filesystem::path& databaseDir) {
-    TeamMaster master{readDatabaseFile(databaseDir, "teammaster.csv"), {}};
+    TeamMaster master{readDatabaseFile(databaseDir, kTeamMasterFile), {}};
     const CsvText& csv = master.csv;
     for (std::size_t record = 1; record < csv.recordCount(); ++record) {
         if (csv.valueCount(record) < kTeamMasterColumns) {
@@ -99,7 +100,7 @@ TeamImportResult importTeam(const std::filesystem::path& databaseDir,
     Progress& progress = context.progress;
     progress.setLabel("Loading rosters");
     // Everything is read and checked first: a missing or damaged file changes nothing.
-    const CsvText rosters = readDatabaseFile(databaseDir, "rosters.csv");
+    const CsvText rosters = readDatabaseFile(databaseDir, kRostersFile);
     const std::vector<RosterPlayer> roster =
         readRoster(rosters, request.team.identifier, request.year, context.factors);
     struct Pass {
@@ -109,11 +110,11 @@ TeamImportResult importTeam(const std::filesystem::path& databaseDir,
     };
     std::vector<Pass> passes;
     passes.push_back(
-        {RowFileKind::Batting, readDatabaseFile(databaseDir, "battingstats.csv"), "Importing batting data..."});
+        {RowFileKind::Batting, readDatabaseFile(databaseDir, kBattingStatsFile), "Importing batting data..."});
     passes.push_back(
-        {RowFileKind::Pitching, readDatabaseFile(databaseDir, "pitchingstats.csv"), "Importing pitching data..."});
+        {RowFileKind::Pitching, readDatabaseFile(databaseDir, kPitchingStatsFile), "Importing pitching data..."});
     passes.push_back(
-        {RowFileKind::Fielding, readDatabaseFile(databaseDir, "fieldingstats.csv"), "Importing fielding data..."});
+        {RowFileKind::Fielding, readDatabaseFile(databaseDir, kFieldingStatsFile), "Importing fielding data..."});
     for (Pass& pass : passes) {
         pass.csv.requireValueCount(context.columns.codesOfHeader(pass.csv).size(), 1);
     }

@@ -12,15 +12,13 @@
 #include "league/error.h"
 #include "league/file_io.h"
 #include "league/numbers.h"
-#include "ratings/csv_columns.h"
+#include "ratings/import_database_layout.h"
 #include "sample/name_lists.h"
 #include "sample/random.h"
 
 namespace zt::sample {
 
 namespace {
-
-namespace code = csvcode;
 
 // Position letters of the database: catcher, first, second, third base, shortstop, outfield,
 // pitcher.
@@ -89,11 +87,11 @@ public:
         // The database appears whole or not at all.
         CreatedFolders created(folder);
         FileTransaction batch(FileTransaction::Batch::Open);
-        write(folder / "teammaster.csv", teamMaster());
-        write(folder / "rosters.csv", m_rosters);
-        write(folder / "battingstats.csv", battingStats());
-        write(folder / "pitchingstats.csv", pitchingStats());
-        write(folder / "fieldingstats.csv", fieldingStats());
+        write(folder / kTeamMasterFile, teamMaster());
+        write(folder / kRostersFile, m_rosters);
+        write(folder / kBattingStatsFile, battingStats());
+        write(folder / kPitchingStatsFile, pitchingStats());
+        write(folder / kFieldingStatsFile, fieldingStats());
         batch.commit();
         created.keep();
     }
@@ -277,19 +275,8 @@ private:
         f.dp += m_rng.roundRandom(games * (position == 'S' || position == '2' ? 0.6 : 0.1));
     }
 
-    static std::string header(std::initializer_list<int> codes) {
-        std::string line;
-        for (const int c : codes) {
-            if (!line.empty()) {
-                line += ',';
-            }
-            line += kCsvColumnNames[static_cast<std::size_t>(c)];
-        }
-        return line + '\n';
-    }
-
     std::string teamMaster() const {
-        std::string text = "TeamID,FranchiseID,FirstYear,LastYear,League,Name\n";
+        std::string text(kTeamMasterTitles);
         for (int team = 0; team < m_options.teams; ++team) {
             text += teamIdentifier(team) + ",F" + teamIdentifier(team) + ',' + std::to_string(m_options.firstYear) +
                     ',' + std::to_string(m_options.lastYear) + ',' + (team % 2 == 0 ? "AL" : "NL") + ',' +
@@ -301,28 +288,7 @@ private:
     std::string names(const Player& p) const { return p.firstName + ',' + p.lastName + ',' + p.identifier; }
 
     std::string battingStats() const {
-        std::string text = header({code::firstName,
-                                   code::lastName,
-                                   code::playerIdentifier,
-                                   code::birthYear,
-                                   code::bats,
-                                   code::throws,
-                                   code::battingGames,
-                                   20,
-                                   code::runs,
-                                   21,
-                                   22,
-                                   23,
-                                   24,
-                                   code::rbi,
-                                   code::stolenBases,
-                                   code::caughtStealing,
-                                   25,
-                                   26,
-                                   code::intentionalWalks,
-                                   code::hitByPitch,
-                                   code::sacHits,
-                                   code::sacFlies});
+        std::string text = battingStatsTitles();
         for (const Player& p : m_players) {
             const Batting& b = p.batting;
             if (b.ab == 0) {
@@ -353,21 +319,7 @@ private:
     }
 
     std::string pitchingStats() const {
-        std::string text = header({code::firstName,
-                                   code::lastName,
-                                   code::playerIdentifier,
-                                   code::throws,
-                                   code::wins,
-                                   code::losses,
-                                   code::pitcherGames,
-                                   85,
-                                   86,
-                                   code::innings,
-                                   code::pitHits,
-                                   code::earnedRuns,
-                                   41,
-                                   42,
-                                   43});
+        std::string text = pitchingStatsTitles();
         for (const Player& p : m_players) {
             const Pitching& s = p.pitching;
             if (!p.pitcher) {
@@ -387,15 +339,7 @@ private:
     }
 
     std::string fieldingStats() const {
-        std::string text = header({code::firstName,
-                                   code::lastName,
-                                   code::playerIdentifier,
-                                   code::position,
-                                   code::fieldingGames,
-                                   code::putouts,
-                                   code::assists,
-                                   code::errors,
-                                   code::doublePlays});
+        std::string text = fieldingStatsTitles();
         for (const Player& p : m_players) {
             for (const auto& [position, f] : p.fielding) {
                 text += names(p) + ',' + position;
