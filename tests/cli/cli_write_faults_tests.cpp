@@ -65,6 +65,14 @@ std::string dataDir() {
     return ZT_SOURCE_DATA_DIR;
 }
 
+// The textures of a model of the sample game extracted, then the model rebuilt from them.
+Plan modelRebuild(Fixture& f, const std::string& name) {
+    const fs::path model = f.game() / "Art" / name;
+    const fs::path parts = f.root / "parts";
+    mustRun({"mod", "extract", model.string(), "--out", parts.string(), "--data-dir", dataDir()});
+    return Plan{{"mod", "rebuild", model.string(), parts.string(), "--out", (f.out / name).string()}, {}, {f.out}};
+}
+
 const WriteCase kCases[] = {
     {"Save",
      [](Fixture& f) {
@@ -174,14 +182,8 @@ const WriteCase kCases[] = {
                      {},
                      {f.out}};
      }},
-    {"ModelRebuild",
-     [](Fixture& f) {
-         const fs::path model = f.game() / "Art" / "bat.mod";
-         const fs::path parts = f.root / "bat";
-         mustRun({"mod", "extract", model.string(), "--out", parts.string(), "--data-dir", dataDir()});
-         return Plan{
-             {"mod", "rebuild", model.string(), parts.string(), "--out", (f.out / "new.mod").string()}, {}, {f.out}};
-     }},
+    {"ModelRebuild", [](Fixture& f) { return modelRebuild(f, "bat.mod"); }},
+    {"AnimatedModelRebuild", [](Fixture& f) { return modelRebuild(f, "glove.amd"); }},
     {"PhotoAlbumAddPhoto",
      [](Fixture& f) {
          const fs::path game = f.game();
@@ -303,12 +305,7 @@ TEST_P(CliWriteFaults, EveryFailureLeavesTheOldFilesAndNamesAFile) {
     ASSERT_FALSE(HasFailure());
     const WriteAttempt attempt = [&plan]() -> std::string {
         if (plan.core) {
-            try {
-                plan.core();
-            } catch (const Error& error) {
-                return error.what();
-            }
-            return {};
+            return errorOf(plan.core);
         }
         const CliRun run = runTool(plan.args);
         if (run.exitCode == 0) {
@@ -317,11 +314,7 @@ TEST_P(CliWriteFaults, EveryFailureLeavesTheOldFilesAndNamesAFile) {
         return run.err.empty() ? "exit " + std::to_string(run.exitCode) + " without a message" : run.err;
     };
     const FaultSweep sweep = sweepWriteFaults(plan.roots, attempt, plan.exhaustiveUpTo);
-    std::string problems;
-    for (const auto& problem : sweep.problems) {
-        problems += problem + "\n";
-    }
-    EXPECT_TRUE(sweep.problems.empty()) << sweep.operations << " operations\n" << problems;
+    EXPECT_TRUE(sweep.problems.empty()) << problemList(sweep);
     EXPECT_GT(sweep.failedRuns, 0U);
 }
 

@@ -26,23 +26,6 @@ void writeText(const fs::path& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
 
-std::string errorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const Error& error) {
-        return error.what();
-    }
-    return {};
-}
-
-std::string joined(const std::vector<std::string>& problems) {
-    std::string text;
-    for (const auto& problem : problems) {
-        text += problem + "\n";
-    }
-    return text;
-}
-
 // The four operations of one new file, in order, each failing as the disk would make it fail.
 TEST(FileFaults, EachOperationOfAnAtomicWriteFailsInTurnAndLeavesNoFile) {
     TempDir dir;
@@ -101,7 +84,7 @@ TEST_P(CommitRollback, AFailureAnywhereInTheCommitPutsEveryFileBack) {
         });
     };
     const FaultSweep sweep = sweepWriteFaults({dir.path()}, attempt);
-    EXPECT_TRUE(sweep.problems.empty()) << joined(sweep.problems);
+    EXPECT_TRUE(sweep.problems.empty()) << problemList(sweep);
     EXPECT_EQ(sweep.failedRuns, sweep.operations);
 
     const FolderSnapshot after = snapshotFolders({dir.path()});
@@ -168,7 +151,7 @@ TEST(FileFaults, ABatchPutsTheFilesOfACommandInPlaceTogether) {
         });
     };
     const FaultSweep sweep = sweepWriteFaults({dir.path()}, attempt);
-    EXPECT_TRUE(sweep.problems.empty()) << joined(sweep.problems);
+    EXPECT_TRUE(sweep.problems.empty()) << problemList(sweep);
     EXPECT_EQ(sweep.failedRuns, sweep.operations);
     const FolderSnapshot after = snapshotFolders({dir.path()});
     EXPECT_EQ(after.at((dir / "site" / "cards" / "b.htm").string()), "card b");
@@ -188,7 +171,7 @@ TEST(FileFaults, StreamedFileReplacesItsTargetOnlyWhenCommitted) {
         });
     };
     const FaultSweep sweep = sweepWriteFaults({dir.path()}, attempt);
-    EXPECT_TRUE(sweep.problems.empty()) << joined(sweep.problems);
+    EXPECT_TRUE(sweep.problems.empty()) << problemList(sweep);
     EXPECT_EQ(sweep.operations, 5U);  // open, two writes, flush, rename
     EXPECT_EQ(snapshotFolders({target}).at(target.string()), "new archive");
 

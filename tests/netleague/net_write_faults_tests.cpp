@@ -1,4 +1,4 @@
-// The downloads and the league update, run with each of their file operations failing in turn.
+// The downloads, the league update and the mailed rosters file, run with each of their file operations failing in turn.
 #include <gtest/gtest.h>
 
 #include "cli/cli_test_support.h"
@@ -24,14 +24,6 @@ WriteAttempt cliAttempt(std::vector<std::string> args) {
     };
 }
 
-std::string joined(const std::vector<std::string>& problems) {
-    std::string text;
-    for (const auto& problem : problems) {
-        text += problem + "\n";
-    }
-    return text;
-}
-
 // The league files are the old ones or the published ones; only the downloaded archive may be
 // new when its extraction failed.
 TEST(NetWriteFaults, LeagueUpdateLeavesTheOldLeagueFilesOrTheNewOnes) {
@@ -50,7 +42,7 @@ TEST(NetWriteFaults, LeagueUpdateLeavesTheOldLeagueFilesOrTheNewOnes) {
 
     const FaultSweep sweep =
         sweepWriteFaults({season}, cliAttempt({"update-league", sea.string(), "--yes"}), 120, {"league.zip"});
-    EXPECT_TRUE(sweep.problems.empty()) << sweep.operations << " operations\n" << joined(sweep.problems);
+    EXPECT_TRUE(sweep.problems.empty()) << problemList(sweep);
     EXPECT_GT(sweep.failedRuns, 0U);
 }
 
@@ -75,8 +67,33 @@ TEST(NetWriteFaults, UpdateDownloadKeepsTheEditorFolderWholeOrNew) {
                          120,
                          // The release notes are shown before the patch is fetched.
                          {"new.rtf"});
-    EXPECT_TRUE(sweep.problems.empty()) << sweep.operations << " operations\n" << joined(sweep.problems);
+    EXPECT_TRUE(sweep.problems.empty()) << problemList(sweep);
     EXPECT_GT(sweep.failedRuns, 0U);
+}
+
+// The rosters file is written whole before it is mailed; a failed write sends nothing.
+TEST(NetWriteFaults, SendRostersWritesItsFileWholeOrNotAtAll) {
+    TempDir root;
+    const fs::path sea = writeLeagueFolder(*buildLeague(), root / "mine");
+    const fs::path season = sea.parent_path() / "SampleSeason";
+    fs::create_directories(root / "inbox");
+    fs::create_directories(root / "out");
+    LoopbackServer server(LoopbackServer::Kind::Smtp, root / "inbox");
+    NetLeagueInfo info = readNetInfo(season / "net.txt");
+    info.smtpServer = server.hostPort();
+    info.leagueEmail = "director@example.org";
+    info.userEmail = "pat@example.org";
+    writeNetInfo(season / "net.txt", info);
+
+    const FaultSweep sweep = sweepWriteFaults(
+        {root / "out"},
+        cliAttempt(
+            {"send-rosters", sea.string(), "--team", "1", "--yes", "--out", (root / "out" / "team.ssr").string()}));
+    EXPECT_TRUE(sweep.problems.empty()) << problemList(sweep);
+    EXPECT_EQ(sweep.failedRuns, sweep.operations);
+    // One mail for the run without fault and one for the last run, none for the failed ones.
+    EXPECT_TRUE(waitForPath(root / "inbox" / "mail-2"));
+    EXPECT_FALSE(fs::exists(root / "inbox" / "mail-3"));
 }
 
 }  // namespace

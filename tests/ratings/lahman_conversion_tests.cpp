@@ -9,6 +9,7 @@
 #include "league/error.h"
 #include "ratings/lahman_conversion.h"
 #include "ratings/team_import.h"
+#include "support/fault_sweep.h"
 #include "support/league_builder.h"
 #include "support/temp_dir.h"
 
@@ -141,6 +142,18 @@ TEST(LahmanConversion, MissingFileOrColumnChangesNothing) {
     EXPECT_FALSE(fs::exists(dir / "out" / "rosters.csv"));
     writeText(dir / "src" / "Pitching.csv", "playerID,teamID\n");
     EXPECT_THROW(convertLahmanDatabase(dir / "src", dir / "out", {}), Error);
+}
+
+// Each file operation of the conversion failing in turn: the destination stays as it was (the
+// folder the conversion created goes again) and the message names a file.
+TEST(LahmanConversion, AFailedWriteLeavesNoPartOfTheDatabase) {
+    TempDir dir;
+    writeNewer(dir / "src");
+    fs::create_directories(dir / "out");
+    const FaultSweep sweep = sweepWriteFaults(
+        {dir / "out"}, [&] { return errorOf([&] { convertLahmanDatabase(dir / "src", dir / "out" / "db", {}); }); });
+    EXPECT_TRUE(sweep.problems.empty()) << problemList(sweep);
+    EXPECT_EQ(sweep.failedRuns, sweep.operations);
 }
 
 class LahmanImport : public CsvImportFixture, public ::testing::Test {};

@@ -7,6 +7,7 @@
 #include <map>
 #include <set>
 
+#include "league/error.h"
 #include "league/file_faults.h"
 #include "support/folder_snapshot.h"
 
@@ -169,6 +170,23 @@ FaultSweep sweepWriteFaults(const std::vector<fs::path>& roots,
         sweep.problems.push_back("the final run wrote other files: " + describeDifference(expected, after));
     }
     return sweep;
+}
+
+std::string errorOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const Error& error) {
+        return error.what();
+    }
+    return {};
+}
+
+std::string problemList(const FaultSweep& sweep) {
+    std::string text = std::to_string(sweep.operations) + " operations\n";
+    for (const auto& problem : sweep.problems) {
+        text += problem + "\n";
+    }
+    return text;
 }
 
 }  // namespace zt::test

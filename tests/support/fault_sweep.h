@@ -31,4 +31,10 @@ FaultSweep sweepWriteFaults(const std::vector<std::filesystem::path>& roots,
                             std::uint64_t exhaustiveUpTo = 120,
                             const std::set<std::string>& transportFiles = {});
 
+// The text of the zt::Error `action` throws, empty when it returns.
+std::string errorOf(const std::function<void()>& action);
+
+// A sweep's problems, one a line, after the number of operations, for a failed expectation.
+std::string problemList(const FaultSweep& sweep);
+
 }  // namespace zt::test

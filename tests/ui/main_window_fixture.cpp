@@ -55,6 +55,12 @@ void MainWindowTest::type(const char* lineEdit, const QString& text) {
     QTest::keyClicks(edit, text);
 }
 
+std::string MainWindowTest::messageShownBy(const std::function<void()>& action) {
+    const std::size_t shown = m_interaction.texts().size();
+    action();
+    return m_interaction.texts().size() > shown ? m_interaction.texts().back() : std::string();
+}
+
 void MainWindowTest::apply() {
     QTest::mouseClick(child<QPushButton>("btsave"), Qt::LeftButton);
 }

@@ -7,7 +7,9 @@
 #include <QMenu>
 #include <QPushButton>
 #include <filesystem>
+#include <functional>
 #include <memory>
+#include <string>
 
 #include "app/main_window.h"
 #include "scripted_dialogs.h"
@@ -41,6 +43,8 @@ protected:
     QString text(const char* lineEdit) { return child<QLineEdit>(lineEdit)->text(); }
     void type(const char* lineEdit, const QString& text);
     void apply();
+    // The last message shown while `action` ran, empty when it showed none.
+    std::string messageShownBy(const std::function<void()>& action);
 
     TempDir m_dir;
     ScriptedInteraction m_interaction;

@@ -18,6 +18,7 @@
 #include "media/ui/media_tools.h"
 #include "players/ui/player_grid_model.h"
 #include "players/ui/player_grid_panel.h"
+#include "support/fault_sweep.h"
 #include "support/league_builder.h"
 
 namespace zt::test {
@@ -211,6 +212,14 @@ TEST_F(MediaWindowTest, TheSoundEditorExtractsAndReimportsASound) {
     EXPECT_EQ(std::string(extracted.begin(), extracted.begin() + 4), "RIFF");
     form.importWav(ui::fromPath(wav.string()));
     EXPECT_EQ(readBytes(table), before);
+
+    // Each file operation of an extraction failing in turn leaves no part of the wave file.
+    const fs::path faults = m_dir / "faults";
+    fs::create_directories(faults);
+    form.findChild<QLineEdit*>(QStringLiteral("output"))->setText(ui::fromPath((faults / "three.wav").string()));
+    const FaultSweep sweep = sweepWriteFaults({faults}, [&] { return errorOf([&] { form.extract(); }); });
+    EXPECT_TRUE(sweep.problems.empty()) << problemList(sweep);
+    EXPECT_EQ(sweep.failedRuns, sweep.operations);
 }
 
 }  // namespace

@@ -22,6 +22,7 @@
 #include "season/ui/playoffs_window.h"
 #include "season/ui/schedule_window.h"
 #include "season_window_fixture.h"
+#include "support/fault_sweep.h"
 #include "support/league_builder.h"
 
 namespace zt::test {
@@ -159,6 +160,18 @@ TEST_F(ScheduleWindowTest, TheQuestionMarkShowsTheSummaryAndTheBoxScore) {
                    m_dialogs.setNextFileName(q(html));
                    box.popupMenu()->findChild<QAction*>(QStringLiteral("SaveasHTML1"))->trigger();
                    EXPECT_EQ(m_dialogs.lastFilter, QStringLiteral("Htm Files (*.htm)"));
+
+                   // Each file operation of a save failing in turn leaves no part of the file.
+                   const fs::path faults = m_dir / "faults";
+                   fs::create_directories(faults);
+                   const FaultSweep sweep = sweepWriteFaults({faults}, [&] {
+                       return messageShownBy([&] {
+                           m_dialogs.setNextFileName(q(faults / "box.txt"));
+                           box.popupMenu()->findChild<QAction*>(QStringLiteral("SaveasTXT1"))->trigger();
+                       });
+                   });
+                   EXPECT_TRUE(sweep.problems.empty()) << problemList(sweep);
+                   EXPECT_EQ(sweep.failedRuns, sweep.operations);
                });
     EXPECT_EQ(fileText(text), expected);
     EXPECT_NE(fileText(html).find("<PRE>\r\n" + expected + "</pre></body></html>"), std::string::npos);

@@ -37,18 +37,14 @@ TEST_F(WindowWriteFaults, TheChartPictureIsWrittenWholeOrNotAtAll) {
     const fs::path folder = m_dir.path() / "pictures";
     fs::create_directories(folder);
     const fs::path picture = folder / "chart.bmp";
-    const WriteAttempt attempt = [&]() -> std::string {
-        const std::size_t shown = m_interaction.texts().size();
-        m_dialogs.setNextFileName(ui::fromPath(picture.string()));
-        QTest::mouseClick(save, Qt::LeftButton);
-        return m_interaction.texts().size() > shown ? m_interaction.texts().back() : std::string();
+    const WriteAttempt attempt = [&] {
+        return messageShownBy([&] {
+            m_dialogs.setNextFileName(ui::fromPath(picture.string()));
+            QTest::mouseClick(save, Qt::LeftButton);
+        });
     };
     const FaultSweep sweep = sweepWriteFaults({folder}, attempt);
-    std::string problems;
-    for (const auto& problem : sweep.problems) {
-        problems += problem + "\n";
-    }
-    EXPECT_TRUE(sweep.problems.empty()) << problems;
+    EXPECT_TRUE(sweep.problems.empty()) << problemList(sweep);
     EXPECT_EQ(sweep.failedRuns, sweep.operations);  // every fault fails the save
     chart->close();
 }
