@@ -1,6 +1,7 @@
 #include "media/sample_game.h"
 
 #include <cmath>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -116,11 +117,6 @@ std::vector<std::uint8_t> tone(int sampleRate, int bits, double seconds, double 
     return samples;
 }
 
-void write(const std::filesystem::path& file, const std::vector<std::uint8_t>& bytes) {
-    std::filesystem::create_directories(file.parent_path());
-    writeFileAtomically(file, bytes);
-}
-
 }  // namespace
 
 Image samplePhoto(std::uint32_t playerId, std::uint64_t seed) {
@@ -146,6 +142,16 @@ Image samplePhoto(std::uint32_t playerId, std::uint64_t seed) {
 }
 
 int generateSampleGame(const std::filesystem::path& folder, const League& league, std::uint64_t seed) {
+    // The game folder appears whole or not at all: its files are one batch, and the folders made
+    // for them go again when the batch fails (sub-folders first, then the game folder).
+    CreatedFolders gameFolder(folder);
+    std::vector<std::unique_ptr<CreatedFolders>> subfolders;
+    FileTransaction batch(FileTransaction::Batch::Open);
+    const auto write = [&subfolders](const std::filesystem::path& file, const std::vector<std::uint8_t>& bytes) {
+        subfolders.push_back(std::make_unique<CreatedFolders>(file.parent_path()));
+        writeFileAtomically(file, bytes);
+    };
+
     std::vector<AlbMember> photos;
     for (const auto& player : league.players) {
         const int index = player->get(pf::photoIndex);
@@ -179,6 +185,11 @@ int generateSampleGame(const std::filesystem::path& folder, const League& league
     sounds.push_back({pcmFormat(1, 22050, 16), tone(22050, 16, 0.5, 220, mix)});
     sounds.push_back({pcmFormat(1, 11025, 16), tone(11025, 16, 0.25, 330, mix)});
     write(folder / "sounds" / "crowd.table", buildSoundTable(sounds));
+    batch.commit();
+    for (auto& subfolder : subfolders) {
+        subfolder->keep();
+    }
+    gameFolder.keep();
     return static_cast<int>(photos.size());
 }
 

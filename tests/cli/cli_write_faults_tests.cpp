@@ -270,6 +270,10 @@ const WriteCase kCases[] = {
              {},
              {f.out}};
      }},
+    {"GenerateSampleGame",
+     [](Fixture& f) {
+         return Plan{{"generate-game", (f.out / "Game").string(), "--league", f.sea.string()}, {}, {f.out}};
+     }},
     {"GenerateSampleLeague",
      [](Fixture& f) {
          return Plan{{"generate",
