@@ -31,6 +31,11 @@ std::string_view lineEnding(std::string_view line) {
     return line.substr(contentEnd);
 }
 
+// Whether that ending ends the line for a reader: a lone CR (on a last line) does not.
+bool endsLine(std::string_view ending) {
+    return ending.find('\n') != std::string_view::npos;
+}
+
 float numberOrZero(std::string_view text) {
     double value = 0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -128,7 +133,7 @@ std::string mergeLeagueConstants(std::string_view existingText, const LeagueCons
             inSection = equalNoCase(trimmed(line.substr(1, line.size() - 2)), "Constants");
             sectionSeen = sectionSeen || inSection;
             text += rawLine;
-            if (ending.empty()) {
+            if (!endsLine(ending)) {
                 text += "\r\n";  // a last line without its end gets one before keys follow it
             }
             sectionEnd = text.size();
@@ -142,7 +147,7 @@ std::string mergeLeagueConstants(std::string_view existingText, const LeagueCons
             if (known != kKeys.end()) {
                 const auto k = static_cast<std::size_t>(known - kKeys.begin());
                 text += std::string(known->first) + "=" + constantText(constants.*known->second);
-                text += ending.empty() ? std::string_view("\r\n") : ending;
+                text += endsLine(ending) ? ending : std::string_view("\r\n");
                 written[k] = true;
                 sectionEnd = text.size();
                 continue;
@@ -150,7 +155,7 @@ std::string mergeLeagueConstants(std::string_view existingText, const LeagueCons
         }
         text += rawLine;
         if (inSection && !line.empty()) {
-            if (ending.empty()) {
+            if (!endsLine(ending)) {
                 text += "\r\n";
             }
             sectionEnd = text.size();

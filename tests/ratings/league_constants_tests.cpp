@@ -60,6 +60,12 @@ TEST(LeagueConstants, WritingKeepsOtherKeysSectionsAndNotes) {
         {"line feeds kept",
          "[constants]\nlvsl=1\nfuture=2\n",
          "[constants]\nlvsl=0.5\nfuture=2\nlvsr=1\r\nrvsl=2\r\nrvsr=0.25\r\nobpa=1.5\r\n"},
+        // A lone CR ends no line: the keys added after such a last line must not join it.
+        {"last key line ending in a lone CR",
+         "[Constants]\r\nlvsl=3\r",
+         "[Constants]\r\nlvsl=0.5\r\nlvsr=1\r\nrvsl=2\r\nrvsr=0.25\r\nobpa=1.5\r\n"},
+        {"section line ending in a lone CR", "[Constants]\r", "[Constants]\r\r\n" + values},
+        {"other last line ending in a lone CR", "[Constants]\r\nnote\r", "[Constants]\r\nnote\r\r\n" + values},
     };
     for (const Case& c : cases) {
         const std::string merged = mergeLeagueConstants(c.before, constants);
