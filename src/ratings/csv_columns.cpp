@@ -201,8 +201,11 @@ CsvColumns CsvColumns::builtIn() {
 
 int CsvColumns::codeOf(std::string_view headerName) const {
     const std::string upper = upperAscii(headerName);
-    const auto found = std::find(m_upperNames.begin(), m_upperNames.end(), upper);
-    return found == m_upperNames.end() ? -1 : static_cast<int>(found - m_upperNames.begin());
+    // A user's list may hold more names than there are codes: those name no column.
+    const auto end =
+        m_upperNames.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(m_upperNames.size(), csvcode::count));
+    const auto found = std::find(m_upperNames.begin(), end, upper);
+    return found == end ? -1 : static_cast<int>(found - m_upperNames.begin());
 }
 
 std::vector<int> CsvColumns::codesOfHeader(const CsvText& csv) const {

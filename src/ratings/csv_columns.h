@@ -97,7 +97,8 @@ public:
     // Our own list.
     static CsvColumns builtIn();
 
-    // The code of a header name, compared without regard to case; -1 when the list lacks it.
+    // The code of a header name, compared without regard to case; -1 when the list lacks it
+    // among its first csvcode::count names (a longer list's further names are no columns).
     int codeOf(std::string_view headerName) const;
 
     // The code of every column of a header row. A name the list lacks throws zt::Error

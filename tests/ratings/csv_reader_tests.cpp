@@ -94,6 +94,15 @@ TEST(CsvColumns, ShippedListIsOursWithTheNamesFirst) {
     EXPECT_EQ(shipped.codeOf("Nonsense"), -1);
 }
 
+TEST(CsvColumns, NamesBeyondTheLastCodeAreNoColumns) {
+    std::vector<std::string> names(kCsvColumnNames.begin(), kCsvColumnNames.end());
+    names.push_back("Extra");
+    const CsvColumns longer(names);
+    EXPECT_EQ(longer.codeOf("PitTeam"), csvcode::last);
+    EXPECT_EQ(longer.codeOf("Extra"), -1);
+    EXPECT_THROW(longer.codesOfHeader(CsvText::parse("FirstName,Extra\nA,1\n", "players.csv")), Error);
+}
+
 TEST(CsvColumns, UnknownHeaderNameIsNamedInQuotes) {
     const CsvText csv = CsvText::parse("FirstName,LastName,Hitz\nA,B,1\n", "players.csv");
     try {
