@@ -11,6 +11,7 @@
 #include "support/league_builder.h"
 #include "support/loopback_server.h"
 #include "support/temp_dir.h"
+#include "update_fixture.h"
 #include "zip_fixture.h"
 
 namespace zt::test {
@@ -111,14 +112,8 @@ TEST_F(CliNetLeague, SendRostersMailsTheExportedFileToEveryRecipient) {
 }
 
 TEST_F(CliNetLeague, CheckUpdateReportsTheEntryAndDownloadsOnlyACompletePatch) {
-    const fs::path files = m_root / "www" / "velmora" / "vmedit";
-    fs::create_directories(files);
     LoopbackServer server(LoopbackServer::Kind::Http, m_root / "www");
-    const std::string base = server.url("/velmora/vmedit/");
-    writeText(files / "notes.rtf", "{\\rtf1 notes}");
-    writeText(files / "patch.exe", "MZ patch");
-    writeText(files / "version2003Editor.txt",
-              "1.10\n*1.00-1.04\nx\ny\n1\n*1.05-1.09\n" + base + "notes.rtf\n" + base + "patch.exe\n8\n");
+    const std::string base = publishEditorUpdate(m_root / "www", server);
 
     CliRun run = runTool({"check-update", "--server", server.url("")});
     ASSERT_EQ(run.exitCode, 0) << run.err;
@@ -133,7 +128,7 @@ TEST_F(CliNetLeague, CheckUpdateReportsTheEntryAndDownloadsOnlyACompletePatch) {
     EXPECT_EQ(fileContents(editor / "patch.exe"), "MZ patch");
     EXPECT_EQ(fileContents(editor / "new.rtf"), "{\\rtf1 notes}");
 
-    writeText(files / "version2003Editor.txt", "1.05\n");
+    writeText(m_root / "www" / "velmora" / "vmedit" / "version2003Editor.txt", "1.05\n");
     run = runTool({"check-update", "--server", server.url("")});
     EXPECT_EQ(run.out, std::string(kLatestVersionMessage) + "\n");
 }

@@ -7,6 +7,7 @@
 #include "support/league_builder.h"
 #include "support/loopback_server.h"
 #include "support/temp_dir.h"
+#include "update_fixture.h"
 #include "zip_fixture.h"
 
 namespace zt::test {
@@ -48,14 +49,9 @@ TEST(NetWriteFaults, LeagueUpdateLeavesTheOldLeagueFilesOrTheNewOnes) {
 
 TEST(NetWriteFaults, UpdateDownloadKeepsTheEditorFolderWholeOrNew) {
     TempDir root;
-    const fs::path files = root / "www" / "velmora" / "vmedit";
-    fs::create_directories(files);
+    fs::create_directories(root / "www");
     LoopbackServer server(LoopbackServer::Kind::Http, root / "www");
-    const std::string base = server.url("/velmora/vmedit/");
-    writeText(files / "notes.rtf", "{\\rtf1 notes}");
-    writeText(files / "patch.exe", "MZ patch");
-    writeText(files / "version2003Editor.txt",
-              "1.10\n*1.00-1.04\nx\ny\n1\n*1.05-1.09\n" + base + "notes.rtf\n" + base + "patch.exe\n8\n");
+    publishEditorUpdate(root / "www", server);
     const fs::path editor = root / "editor";
     fs::create_directories(editor);
     writeText(editor / "new.rtf", "old notes");
